@@ -1,0 +1,24 @@
+#pragma once
+// The texts of the main window's input controls, by their names: what the
+// Calculate command reads, a project file stores and the report prints.
+
+#include <QString>
+
+namespace kestrin {
+
+struct MainFieldTexts {
+  QString refrigerant;     // Cmbrt
+  QString capacity;        // Txtcapacity
+  QString evaporating;     // Txtet
+  QString condensing;      // Txtct
+  QString superheat;       // Txtsh
+  QString subcool;         // Txtsc
+  QString line;            // Cmbl
+  QString designDrop;      // Cmbdpd: design pressure drop, or the tube to check
+  QString totalLength;     // Txttll
+  QString riserLength;     // Txtrl
+  QString additionalLoss;  // Txtal
+  bool operator==(const MainFieldTexts&) const = default;
+};
+
+}  // namespace kestrin

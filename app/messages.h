@@ -1,0 +1,31 @@
+#pragma once
+// Every message the program shows, one place each: callers name the
+// situation and never spell a text.
+
+#include <QString>
+
+namespace kestrin {
+
+enum class Message {
+  DataIncomplete,
+  NoPipeSize,
+  EvaporatingRangeIP,
+  EvaporatingRangeSI,
+  CondensingRangeIP,
+  CondensingRangeSI,
+  RiserTooLong,
+  ReaderNeeded,
+};
+
+// Title of every error box; the guide question has its own.
+inline constexpr char kErrorTitle[] = "error";
+inline constexpr char kAttentionTitle[] = "Attention";
+
+QString MessageText(Message message);
+
+// Messages for situations the program refuses with a clear word of its own.
+QString UnknownTubeMessage(const QString& typed);
+QString FittingCountNotNumberMessage(int fittingType, const QString& stored);
+QString NoFlowMessage(const QString& reason);
+
+}  // namespace kestrin
