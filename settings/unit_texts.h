@@ -40,10 +40,12 @@ QString ConvertedEntry(InputField field, const QString& text, UnitSystem from, U
 
 // Lbl8: the design pressure drop caption, or "Line size: (OD diameter)".
 QString DesignDropCaption(UnitSystem unit, WorkingMode mode);
-// Cmbdpd list: the design pressure drops of the unit system, or the tube sizes.
-QStringList DesignDropList(UnitSystem unit, WorkingMode mode);
+// Cmbdpd list: the design pressure drops of the unit system (written in the
+// user's locale), or the tube sizes.
+QStringList DesignDropList(UnitSystem unit, WorkingMode mode, const QLocale& locale = QLocale());
 
-// Output unit labels.
+// Output unit labels as the unit system sets them (the window's first
+// captions are "PSI " and "Ft", before any unit system was applied).
 QString PressureDropUnit(UnitSystem unit);   // Lbl15: "PSI" / "bar"
 QString VelocityUnit(UnitSystem unit);       // Lbl17: "FPS" / "m/s"
 QString LengthUnit(UnitSystem unit);         // Lbl19: "Ft " / "m "

@@ -15,6 +15,7 @@
 namespace kestrin {
 
 struct FluidState {
+  double refrigeratingEffect = 0;  // Btu/lb
   double massFlowLbPerHour = 0;
   double viscosity = 0;  // lb/(ft h)
   double density = 0;    // lb/ft3
