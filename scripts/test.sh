@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with warnings as errors and runs every
+# test; then builds again under AddressSanitizer and UndefinedBehaviorSanitizer
+# and runs every test once more.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+jobs="$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+for preset in dev asan; do
+  echo "=== ${preset}: build"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j"$jobs"
+  echo "=== ${preset}: tests"
+  ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}" UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --preset "$preset" -j"$jobs"
+done
