@@ -23,19 +23,6 @@ void ZeroIfNotNumeric(QString& text, const QLocale& locale) {
 
 double Number(const QString& text, const QLocale& locale) { return ParseNumber(text, locale).value_or(0); }
 
-// Counts never set count as 0; a count that is set must be a number.
-Outcome<FittingCounts> FittingCountsOf(const StoredFittingCounts& stored, const QLocale& locale) {
-  FittingCounts counts{};
-  for (int type = 1; type <= kFittingTypeCount; ++type) {
-    const auto& text = stored[static_cast<std::size_t>(type - 1)];
-    if (!text) continue;
-    const auto count = ParseNumber(*text, locale);
-    if (!count) return Refusal{FittingCountNotNumberMessage(type, *text), QString()};
-    counts[static_cast<std::size_t>(type - 1)] = *count;
-  }
-  return counts;
-}
-
 // The checks in their fixed order; the first that fails flags its field.
 // Optional fields are zeroed in `f` on the way, as the user will see them.
 std::optional<Refusal> Check(MainFieldTexts& f, UnitSystem unit, WorkingMode mode, const QLocale& locale) {
@@ -91,6 +78,18 @@ DesignCase Store(const MainFieldTexts& f, UnitSystem unit, WorkingMode mode, con
 }
 
 }  // namespace
+
+Outcome<FittingCounts> FittingCountsOf(const StoredFittingCounts& stored, const QLocale& locale) {
+  FittingCounts counts{};
+  for (int type = 1; type <= kFittingTypeCount; ++type) {
+    const auto& text = stored[static_cast<std::size_t>(type - 1)];
+    if (!text) continue;
+    const auto count = ParseNumber(*text, locale);
+    if (!count) return Refusal{FittingCountNotNumberMessage(type, *text), QString()};
+    counts[static_cast<std::size_t>(type - 1)] = *count;
+  }
+  return counts;
+}
 
 CalculateOutcome RunCalculate(const MainFieldTexts& fields, UnitSystem unit, WorkingMode mode,
                               const StoredFittingCounts& counts, double previousDesignDropPsi,

@@ -37,6 +37,11 @@ struct CalculateOutcome {
   std::optional<Outcome<ShownResult>> sizing;
 };
 
+// fit1..fit10 as numbers: a count never set counts as 0; one that is set but
+// is not a number (only a hand-edited project file brings one) is refused
+// with a message naming the fitting.
+Outcome<FittingCounts> FittingCountsOf(const StoredFittingCounts& stored, const QLocale& locale = QLocale());
+
 // `counts` are fit1..fit10 as stored; `previousDesignDropPsi` is the dpd the
 // last design-mode run left.
 CalculateOutcome RunCalculate(const MainFieldTexts& fields, UnitSystem unit, WorkingMode mode,

@@ -132,7 +132,7 @@ class Frmmain : public QMainWindow {
   void BuildOutputFrame();
   void BuildMenuBar();
   void SetTabOrder();
-  void LoadAnimation();
+  void StartAnimation();
   void ConnectFieldEvents();
 
   QLineEdit* InputEdit(InputField field) const;

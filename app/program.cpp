@@ -1,0 +1,44 @@
+#include "app/program.h"
+
+#include "app/message_boxes.h"
+#include "files/project_commands.h"
+#include "help/help_commands.h"
+#include "report/print_commands.h"
+#include "report/report_model.h"
+#include "sizing/window_commands.h"
+
+#include <QAction>
+
+namespace kestrin {
+namespace {
+
+// What the report reads of the output frame.
+MainOutputTexts ReportOutputsOf(const Frmmain& main) {
+  const OutputTexts shown = main.outputTexts();
+  return {shown.lineSize,         shown.velocity, shown.totalPressureDrop,
+          shown.equivalentLength, shown.traps,    shown.description,
+          main.doubleRiserAccepted()};
+}
+
+}  // namespace
+
+Program::Program() : print_(std::make_unique<PrintCommands>(session_, &main_)) {
+  ConnectSizingWindows(main_);
+  ConnectProjectCommands(main_);
+  ConnectMenus();
+}
+
+Program::~Program() = default;
+
+void Program::ConnectMenus() {
+  auto on = [this](const char* name, auto command) {
+    QObject::connect(main_.menuAction(QString::fromLatin1(name)), &QAction::triggered, &main_, command);
+  };
+  on("print", [this] { print_->Print(main_.inputTexts(), ReportOutputsOf(main_)); });
+  on("Printsetup", [this] { print_->PrintSetup(); });
+  on("pipingGuide", [this] { ShowPipingGuide(&main_, [](QWidget* parent) { return AskReaderNeeded(parent); }); });
+  on("web", [] { OpenMakerWebsite(); });
+  on("About", [this] { ShowAbout(&main_); });
+}
+
+}  // namespace kestrin

@@ -1,0 +1,90 @@
+// What one press of "Calculate" costs, and the project file on the way in
+// and out.
+
+#include "app/calculate_command.h"
+#include "files/project_file.h"
+#include "physics/tube_catalogue.h"
+#include "sizing/line_sizing.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QLocale>
+
+namespace kestrin {
+namespace {
+
+// 50 tons of R22 over 200 ft with a riser and fittings at 2 psi: only the
+// largest tube passes, so the design search evaluates all eleven sizes.
+DesignCase LargestSizeCase() {
+  DesignCase c;
+  c.refrigerant = Refrigerant::R22;
+  c.line = LineType::Suction;
+  c.capacityTons = 50;
+  c.evaporatingF = 40;
+  c.condensingF = 105;
+  c.superheatF = 10;
+  c.subcoolF = 10;
+  c.totalLengthFt = 200;
+  c.riserLengthFt = 25;
+  c.designDropPsi = 2;
+  c.fittings = {1, 0, 0, 0, 0, 8, 2, 0, 1, 0};
+  return c;
+}
+
+MainFieldTexts SuctionFields() {
+  return {QStringLiteral("R22"), QStringLiteral("20"),      QStringLiteral("40"),  QStringLiteral("105"),
+          QStringLiteral("10"),  QStringLiteral("10"),      QStringLiteral("Suction"), QStringLiteral("2"),
+          QStringLiteral("100"), QStringLiteral("12"),      QStringLiteral("0")};
+}
+
+void DesignModeOverAllElevenSizes(benchmark::State& state) {
+  const DesignCase designCase = LargestSizeCase();
+  const LineProfile& profile = ProfileOf(LineType::Suction);
+  const Outcome<LineEvaluation> check = SizeLineDesign(profile, designCase, designCase.capacityTons);
+  if (!check.ok() || check.value().sizeIndex != kTubeSizeCount) {
+    state.SkipWithError("the case no longer walks to the largest size");
+    return;
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(SizeLineDesign(profile, designCase, designCase.capacityTons));
+}
+BENCHMARK(DesignModeOverAllElevenSizes);
+
+void CheckingModeOneSize(benchmark::State& state) {
+  const DesignCase designCase = LargestSizeCase();
+  const LineProfile& profile = ProfileOf(LineType::Suction);
+  for (auto _ : state) benchmark::DoNotOptimize(CheckLine(profile, designCase, 8));
+}
+BENCHMARK(CheckingModeOneSize);
+
+void CalculateFromFieldTexts(benchmark::State& state) {
+  const MainFieldTexts fields = SuctionFields();
+  StoredFittingCounts counts;
+  counts[5] = QStringLiteral("6");
+  const QLocale locale = QLocale::c();
+  for (auto _ : state)
+    benchmark::DoNotOptimize(RunCalculate(fields, UnitSystem::IP, WorkingMode::Design, counts, 0, locale));
+}
+BENCHMARK(CalculateFromFieldTexts);
+
+ProjectData Project() {
+  SessionState session;
+  session.customer = QStringLiteral("Harbour Cold Store");
+  session.note = QStringLiteral("Suction riser of 20 ft.\nMinimum load 10 tons.");
+  session.fittingCounts[5] = QStringLiteral("6");
+  return ProjectFromSession(session, SuctionFields(), ShownCaptions(UnitSystem::IP, WorkingMode::Design));
+}
+
+void WritingProjectFile(benchmark::State& state) {
+  const ProjectData project = Project();
+  for (auto _ : state) benchmark::DoNotOptimize(WriteProject(project));
+}
+BENCHMARK(WritingProjectFile);
+
+void ReadingProjectFile(benchmark::State& state) {
+  const QByteArray bytes = WriteProject(Project());
+  for (auto _ : state) benchmark::DoNotOptimize(ReadProject(bytes));
+}
+BENCHMARK(ReadingProjectFile);
+
+}  // namespace
+}  // namespace kestrin

@@ -1,0 +1,237 @@
+// Runs the built kestrin-size on the example project files and compares its
+// output with the golden files. KESTRIN_UPDATE_GOLDEN=1 rewrites the golden
+// files from the current output (check the numbers before keeping them).
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kTool = QStringLiteral(KESTRIN_SIZE_TOOL);
+const QString kExamples = QStringLiteral(KESTRIN_EXAMPLES_DIR);
+const QString kGolden = QStringLiteral(KESTRIN_GOLDEN_DIR);
+
+struct ToolRun {
+  int exitStatus = -1;
+  QString out;
+  QString err;
+};
+
+ToolRun RunTool(const QStringList& arguments, const QString& folder) {
+  QProcess process;
+  process.setWorkingDirectory(folder);
+  process.start(kTool, arguments);
+  ToolRun run;
+  if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+    ADD_FAILURE() << "kestrin-size did not finish: " << process.errorString().toStdString();
+    return run;
+  }
+  run.exitStatus = process.exitCode();
+  run.out = QString::fromUtf8(process.readAllStandardOutput());
+  run.err = QString::fromUtf8(process.readAllStandardError());
+  return run;
+}
+
+// Texts, booleans and nulls alike; numbers to a relative 1e-9, so that a
+// different compiler's last bit does not count.
+bool SameJson(const QJsonValue& actual, const QJsonValue& expected, const QString& where, QStringList* differences) {
+  if (actual.isDouble() && expected.isDouble()) {
+    const double a = actual.toDouble();
+    const double e = expected.toDouble();
+    if (std::abs(a - e) <= 1e-9 * std::max(std::abs(a), std::abs(e))) return true;
+  } else if (actual.isObject() && expected.isObject()) {
+    const QJsonObject a = actual.toObject();
+    const QJsonObject e = expected.toObject();
+    bool same = a.keys() == e.keys();
+    if (!same) *differences += where + u": keys "_s + a.keys().join(u',') + u" instead of "_s + e.keys().join(u',');
+    for (const QString& key : e.keys())
+      if (a.contains(key)) same = SameJson(a[key], e[key], where + u'.' + key, differences) && same;
+    return same;
+  } else if (actual == expected) {
+    return true;
+  }
+  *differences += where + u": "_s + QString::fromUtf8(QJsonDocument(QJsonArray{actual}).toJson(QJsonDocument::Compact)) +
+                  u" instead of "_s + QString::fromUtf8(QJsonDocument(QJsonArray{expected}).toJson(QJsonDocument::Compact));
+  return false;
+}
+
+QStringList Lines(const QString& text) {
+  QStringList lines = text.split(u'\n');
+  if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+  return lines;
+}
+
+struct GoldenRun {
+  const char* golden;  // in tests/cli/golden; .jsonl compares as JSON, anything else as text
+  std::vector<const char*> arguments;
+};
+
+void PrintTo(const GoldenRun& run, std::ostream* os) { *os << run.golden; }
+
+class GoldenOutput : public testing::TestWithParam<GoldenRun> {};
+
+TEST_P(GoldenOutput, MatchesGoldenFile) {
+  const GoldenRun& param = GetParam();
+  QStringList arguments;
+  for (const char* a : param.arguments) arguments += QString::fromUtf8(a);
+  const ToolRun run = RunTool(arguments, kExamples);
+  EXPECT_EQ(run.exitStatus, 0) << run.err.toStdString();
+  EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+
+  const QString goldenPath = kGolden + u'/' + QString::fromUtf8(param.golden);
+  if (qEnvironmentVariableIsSet("KESTRIN_UPDATE_GOLDEN")) {
+    QFile file(goldenPath);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(run.out.toUtf8());
+    GTEST_SKIP() << "golden file rewritten: " << goldenPath.toStdString();
+  }
+  QFile file(goldenPath);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "missing golden file " << goldenPath.toStdString();
+  const QString golden = QString::fromUtf8(file.readAll());
+  ASSERT_FALSE(golden.trimmed().isEmpty()) << "empty golden file " << goldenPath.toStdString();
+
+  if (!goldenPath.endsWith(u".jsonl"_s)) {
+    EXPECT_EQ(run.out.toStdString(), golden.toStdString());
+    return;
+  }
+  const QStringList actualLines = Lines(run.out);
+  const QStringList goldenLines = Lines(golden);
+  ASSERT_EQ(actualLines.size(), goldenLines.size()) << run.out.toStdString();
+  for (qsizetype i = 0; i < goldenLines.size(); ++i) {
+    QJsonParseError error;
+    const QJsonDocument actual = QJsonDocument::fromJson(actualLines[i].toUtf8(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << actualLines[i].toStdString();
+    const QJsonDocument expected = QJsonDocument::fromJson(goldenLines[i].toUtf8(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << goldenLines[i].toStdString();
+    QStringList differences;
+    EXPECT_TRUE(SameJson(actual.object(), expected.object(), u"line %1"_s.arg(i + 1), &differences))
+        << differences.join(u'\n').toStdString();
+  }
+}
+
+const GoldenRun kGoldenRuns[] = {
+    {"suction-r22-ip-design.jsonl", {"--json", "suction-r22-ip-design.kst"}},
+    {"discharge-r134a-ip-design.jsonl", {"--json", "discharge-r134a-ip-design.kst"}},
+    {"liquid-r404a-ip-design.jsonl", {"--json", "liquid-r404a-ip-design.kst"}},
+    {"suction-r407c-si-design.jsonl", {"--json", "suction-r407c-si-design.kst"}},
+    {"suction-r22-ip-checking.jsonl", {"--json", "suction-r22-ip-checking.kst"}},
+    {"discharge-r22-ip-riser.jsonl", {"--json", "discharge-r22-ip-riser.kst"}},
+    {"suction-r22-ip-riser.jsonl", {"--json", "suction-r22-ip-riser.kst"}},
+    {"risers-at-10-tons.jsonl",
+     {"--json", "--min-capacity", "10", "discharge-r22-ip-riser.kst", "suction-r22-ip-riser.kst",
+      "liquid-r404a-ip-design.kst"}},
+    {"suction-r22-ip-design.txt", {"suction-r22-ip-design.kst"}},
+    {"risers-at-10-tons.txt", {"--min-capacity", "10", "discharge-r22-ip-riser.kst", "suction-r22-ip-riser.kst"}},
+    {"suction-r407c-si-design.txt", {"suction-r407c-si-design.kst"}},
+};
+
+std::string GoldenName(const testing::TestParamInfo<GoldenRun>& info) {
+  std::string name = info.param.golden;
+  for (char& c : name)
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, GoldenOutput, testing::ValuesIn(kGoldenRuns), GoldenName);
+
+TEST(GoldenOutputCoverage, EveryExampleHasItsGoldenRun) {
+  std::set<QString> covered;
+  for (const GoldenRun& run : kGoldenRuns)
+    for (const char* a : run.arguments) covered.insert(QString::fromUtf8(a));
+  const QStringList examples = QDir(kExamples).entryList({u"*.kst"_s}, QDir::Files);
+  ASSERT_GE(examples.size(), 6);
+  for (const QString& example : examples) EXPECT_TRUE(covered.count(example)) << example.toStdString();
+}
+
+// Project files made from an example, each with one line changed.
+class ExitStatus : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    QFile example(kExamples + u"/suction-r22-ip-design.kst"_s);
+    ASSERT_TRUE(example.open(QIODevice::ReadOnly));
+    good_ = example.readAll();
+    Write(u"good.kst"_s, good_);
+    Write(u"no capacity.kst"_s, QByteArray(good_).replace("\"R22\"\r\n\"20\"", "\"R22\"\r\n\"\""));
+    Write(u"r12.kst"_s, QByteArray(good_).replace("\"R22\"", "\"R12\""));
+    Write(u"metric word.kst"_s, QByteArray(good_).replace("\r\n0\r\n0\r\n0\r\n0\r\n", "\r\n0\r\nmetric\r\n0\r\n0\r\n"));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(u"folder.kst"_s));
+  }
+  void Write(const QString& name, const QByteArray& bytes) {
+    QFile file(dir_.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+  QTemporaryDir dir_;
+  QByteArray good_;
+};
+
+TEST_F(ExitStatus, FollowsTheWorstFile) {
+  const struct {
+    const char* name;
+    QStringList arguments;
+    int exitStatus;
+    const char* err;  // expected in the error output
+  } rows[] = {
+      {"every file sized", {u"good.kst"_s, u"good.kst"_s}, 0, ""},
+      {"a check refused", {u"good.kst"_s, u"no capacity.kst"_s}, 1, ""},
+      {"unknown refrigerant", {u"r12.kst"_s}, 2, "\"R12\""},
+      {"unit system not a number", {u"metric word.kst"_s}, 2, "Line 38"},
+      {"missing file", {u"absent.kst"_s}, 2, "absent.kst\" does not exist"},
+      {"a folder", {u"folder.kst"_s}, 2, "folder.kst\" is a folder"},
+      {"refused and unreadable", {u"no capacity.kst"_s, u"absent.kst"_s, u"good.kst"_s}, 2, "absent.kst"},
+      {"no file", {u"--json"_s}, 2, "no project file given"},
+      {"unknown option", {u"--pdf"_s, u"good.kst"_s}, 2, "unknown option \"--pdf\""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    for (const bool json : {false, true}) {
+      QStringList arguments = row.arguments;
+      if (json) arguments.prepend(u"--json"_s);
+      const ToolRun run = RunTool(arguments, dir_.path());
+      EXPECT_EQ(run.exitStatus, row.exitStatus) << run.out.toStdString() << run.err.toStdString();
+      EXPECT_TRUE(run.err.contains(QString::fromUtf8(row.err))) << run.err.toStdString();
+    }
+  }
+}
+
+TEST_F(ExitStatus, JsonGivesOneLinePerFileInTheOrderGiven) {
+  const ToolRun run = RunTool({u"--json"_s, u"good.kst"_s, u"absent.kst"_s, u"no capacity.kst"_s, u"r12.kst"_s},
+                          dir_.path());
+  const QStringList lines = Lines(run.out);
+  ASSERT_EQ(lines.size(), 4) << run.out.toStdString();
+  const QString files[] = {u"good.kst"_s, u"absent.kst"_s, u"no capacity.kst"_s, u"r12.kst"_s};
+  const bool ok[] = {true, false, false, false};
+  for (int i = 0; i < 4; ++i) {
+    const QJsonObject o = QJsonDocument::fromJson(lines[i].toUtf8()).object();
+    EXPECT_EQ(o[u"file"_s].toString(), files[i]);
+    EXPECT_EQ(o[u"ok"_s].toBool(), ok[i]);
+  }
+  EXPECT_EQ(QJsonDocument::fromJson(lines[3].toUtf8()).object()[u"field"_s].toString(), u"Cmbrt"_s);
+}
+
+TEST(Help, DocumentsUsageOptionsAndExitStatus) {
+  const ToolRun run = RunTool({u"--help"_s}, kExamples);
+  EXPECT_EQ(run.exitStatus, 0);
+  for (const char* expected : {"Usage: kestrin-size [--json] [--min-capacity VALUE] FILE.kst...", "--json",
+                               "--min-capacity VALUE", "Exit status:", "  0 ", "  1 ", "  2 "})
+    EXPECT_TRUE(run.out.contains(QString::fromUtf8(expected))) << expected;
+  EXPECT_TRUE(run.err.isEmpty());
+}
+
+}  // namespace

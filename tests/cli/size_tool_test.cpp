@@ -1,0 +1,302 @@
+#include "cli/size_tool.h"
+
+#include <gtest/gtest.h>
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <string>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace kestrin {
+namespace {
+
+// 20 tons of R22 on a suction line, IP design mode: sizes to 2 1/8.
+ProjectData SuctionProject() {
+  ProjectData p;
+  p.fields = {u"R22"_s, u"20"_s, u"40"_s, u"105"_s, u"10"_s, u"10"_s, u"Suction"_s, u"2"_s, u"100"_s, u"0"_s, u"0"_s};
+  p.captions = ShownCaptions(UnitSystem::IP, WorkingMode::Design);
+  return p;
+}
+
+ProjectData WithRiser(ProjectData p, const QString& riser) {
+  p.fields.riserLength = riser;
+  return p;
+}
+
+QJsonObject JsonOf(const QString& line) {
+  QJsonParseError error;
+  const QJsonDocument document = QJsonDocument::fromJson(line.toUtf8(), &error);
+  EXPECT_EQ(error.error, QJsonParseError::NoError) << line.toStdString();
+  return document.object();
+}
+
+// The keys in the order the line writes them.
+QStringList KeysInOrder(const QString& jsonLine) {
+  QStringList keys;
+  static const QRegularExpression key(uR"re([{,]"([a-z_]+)":)re"_s);
+  for (const QRegularExpressionMatch& match : key.globalMatch(jsonLine)) keys += match.captured(1);
+  return keys;
+}
+
+const QStringList kResultKeys = {u"file"_s,     u"ok"_s,          u"error"_s,
+                                 u"field"_s,    u"units"_s,       u"mode"_s,
+                                 u"line"_s,     u"line_size"_s,   u"description"_s,
+                                 u"total_pressure_drop"_s, u"velocity"_s, u"velocity_in_band"_s,
+                                 u"equivalent_length"_s,   u"traps"_s,    u"raw"_s,
+                                 u"pressure_drop_psi"_s,   u"velocity_fps"_s, u"equivalent_length_ft"_s};
+
+TEST(SizeToolArguments, OptionsAndUsageErrors) {
+  struct Row {
+    std::vector<const char*> arguments;
+    const char* error;  // empty: accepted
+    bool json = false;
+    const char* minimumCapacity = nullptr;
+    int files = 0;
+  };
+  const Row rows[] = {
+      {{"a.kst"}, "", false, nullptr, 1},
+      {{"--json", "a.kst", "b.kst"}, "", true, nullptr, 2},
+      {{"--min-capacity", "10", "a.kst"}, "", false, "10", 1},
+      {{"--min-capacity=7.5", "--json", "a.kst"}, "", true, "7.5", 1},
+      {{"--min-capacity", "-3", "a.kst"}, "", false, "-3", 1},  // the riser window has no lower bound either
+      {{"--", "--json"}, "", false, nullptr, 1},                // a file named --json
+      {{"--help"}, ""},
+      {{}, "no project file given"},
+      {{"--json"}, "no project file given"},
+      {{"--min-capacity"}, "--min-capacity needs a value"},
+      {{"--min-capacity", "ten", "a.kst"}, "--min-capacity needs a number, not \"ten\""},
+      {{"--min-capacity", "10,5", "a.kst"}, "needs a number"},  // decimal point on every machine
+      {{"--jsn", "a.kst"}, "unknown option \"--jsn\""},
+      {{"-j", "a.kst"}, "unknown option \"-j\""},
+  };
+  for (const Row& row : rows) {
+    QStringList arguments;
+    for (const char* a : row.arguments) arguments += QString::fromUtf8(a);
+    SCOPED_TRACE(arguments.join(u' ').toStdString());
+    const Outcome<SizeToolOptions> parsed = ParseSizeToolArguments(arguments);
+    if (*row.error != '\0') {
+      ASSERT_FALSE(parsed.ok());
+      EXPECT_TRUE(parsed.refusal().message.contains(QString::fromUtf8(row.error)))
+          << parsed.refusal().message.toStdString();
+      continue;
+    }
+    ASSERT_TRUE(parsed.ok()) << parsed.refusal().message.toStdString();
+    EXPECT_EQ(parsed.value().json, row.json);
+    EXPECT_EQ(parsed.value().minimumCapacity,
+              row.minimumCapacity ? std::optional(QString::fromUtf8(row.minimumCapacity)) : std::nullopt);
+    EXPECT_EQ(parsed.value().files.size(), row.files);
+  }
+}
+
+TEST(SizeToolJson, ResultLineHasTheDocumentedKeysInOrder) {
+  const FileSizing sized = SizeProject(u"roof.kst"_s, SuctionProject(), std::nullopt);
+  ASSERT_EQ(sized.exitStatus(), kExitSized);
+  const QString line = SizingJson(sized, false);
+  EXPECT_FALSE(line.contains(u'\n'));
+  EXPECT_EQ(KeysInOrder(line), kResultKeys);
+
+  // The raw numbers read back exactly.
+  EXPECT_EQ(JsonOf(line)[u"raw"_s][u"velocity_fps"_s].toDouble(), sized.shown()->raw.velocityFps);
+
+  QStringList withRiser = kResultKeys;
+  withRiser += u"riser"_s;
+  EXPECT_EQ(KeysInOrder(SizingJson(sized, true)), withRiser);
+  EXPECT_TRUE(JsonOf(SizingJson(sized, true))[u"riser"_s].isNull());
+}
+
+TEST(SizeToolJson, RefusedAndUnreadableFilesGiveNullResults) {
+  ProjectData noCapacity = SuctionProject();
+  noCapacity.fields.capacity.clear();
+  ProjectData unknownLine = SuctionProject();
+  unknownLine.fields.line = u"Hot gas"_s;
+  FileSizing unreadable;
+  unreadable.path = u"we\"ird\\name\n.kst"_s;
+  unreadable.fileProblem = Refusal{u"cannot be read"_s, QString()};
+
+  const struct {
+    const char* name;
+    FileSizing sizing;
+    int exitStatus;
+    const char* error;
+    QJsonValue field;
+    QJsonValue units;
+  } rows[] = {
+      {"check refused", SizeProject(u"a.kst"_s, noCapacity, std::nullopt), kExitRefused, "Data is not complete. ",
+       u"Txtcapacity"_s, u"IP"_s},
+      {"line not in the list", SizeProject(u"a.kst"_s, unknownLine, std::nullopt), kExitUnusable, "\"Hot gas\"",
+       u"Cmbl"_s, u"IP"_s},
+      {"unreadable", unreadable, kExitUnusable, "cannot be read", QJsonValue::Null, QJsonValue::Null},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(row.sizing.exitStatus(), row.exitStatus);
+    const QString line = SizingJson(row.sizing, true);
+    EXPECT_FALSE(line.contains(u'\n'));
+    QStringList keys = kResultKeys.mid(0, 15);
+    keys += u"riser"_s;
+    EXPECT_EQ(KeysInOrder(line), keys);
+    const QJsonObject o = JsonOf(line);
+    EXPECT_EQ(o[u"file"_s].toString(), row.sizing.path);
+    EXPECT_FALSE(o[u"ok"_s].toBool());
+    EXPECT_TRUE(o[u"error"_s].toString().contains(QString::fromUtf8(row.error))) << line.toStdString();
+    EXPECT_EQ(o[u"field"_s], row.field);
+    EXPECT_EQ(o[u"units"_s], row.units);
+    for (const char* key : {"line_size", "velocity", "velocity_in_band", "traps", "raw", "riser"})
+      EXPECT_TRUE(o[QString::fromLatin1(key)].isNull()) << key;
+  }
+}
+
+TEST(SizeToolRiser, PartLoadRiserAsTheDoubleRiserWindowSizesIt) {
+  ProjectData checking = WithRiser(SuctionProject(), u"20"_s);
+  checking.fields.designDrop = u"2 1/8"_s;
+  checking.mode = 1;
+  ProjectData liquid = WithRiser(SuctionProject(), u"20"_s);
+  liquid.fields.line = u"Liquid"_s;
+  ProjectData si = WithRiser(SuctionProject(), u"6"_s);
+  si.fields = {u"R22"_s, u"70"_s, u"5"_s, u"40"_s, u"5"_s, u"5"_s, u"Suction"_s, u"0.2"_s, u"30"_s, u"6"_s, u"0"_s};
+  si.unit = 1;
+
+  const struct {
+    const char* name;
+    ProjectData project;
+    const char* minimum;
+    bool offered;
+    const char* error;  // empty: sized
+  } rows[] = {
+      {"suction riser", WithRiser(SuctionProject(), u"20"_s), "10", true, ""},
+      {"no riser", SuctionProject(), "10", false, ""},
+      {"liquid line", liquid, "10", false, ""},
+      // The entry keeps 500 tons (1500 kW in SI), which no tube carries
+      // at this design pressure drop; beyond that it is wiped.
+      {"limit of the entry", WithRiser(SuctionProject(), u"20"_s), "500", true, "There is not any pipe size"},
+      {"beyond the entry's limit", WithRiser(SuctionProject(), u"20"_s), "500.5", true, "Data is not complete. "},
+      {"SI limit is 1500 kW", si, "1500", true, "There is not any pipe size"},
+      {"SI beyond 1500 kW", si, "1500.5", true, "Data is not complete. "},
+      {"SI part load", si, "20", true, ""},
+      {"no minimum load", WithRiser(SuctionProject(), u"20"_s), "0", true, "minimum capacity"},
+      // A freshly opened program in checking mode has no design pressure
+      // drop yet, so no part-load size passes.
+      {"checking mode", checking, "10", true, "There is not any pipe size with this data."},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const FileSizing sizing = SizeProject(u"a.kst"_s, row.project, QString::fromLatin1(row.minimum));
+    ASSERT_NE(sizing.shown(), nullptr);
+    ASSERT_EQ(sizing.riser.has_value(), row.offered);
+    if (!row.offered) {
+      EXPECT_EQ(sizing.exitStatus(), kExitSized);
+      continue;
+    }
+    if (*row.error == '\0') {
+      ASSERT_TRUE(sizing.riser->ok()) << sizing.riser->refusal().message.toStdString();
+      EXPECT_EQ(sizing.exitStatus(), kExitSized);
+      EXPECT_FALSE(sizing.riser->value().lineSize.isEmpty());
+    } else {
+      ASSERT_FALSE(sizing.riser->ok());
+      EXPECT_TRUE(sizing.riser->refusal().message.contains(QString::fromUtf8(row.error)))
+          << sizing.riser->refusal().message.toStdString();
+      EXPECT_EQ(sizing.exitStatus(), kExitRefused);
+    }
+  }
+  // Without --min-capacity no riser is sized at all.
+  EXPECT_FALSE(SizeProject(u"a.kst"_s, WithRiser(SuctionProject(), u"20"_s), std::nullopt).riser.has_value());
+}
+
+TEST(SizeToolLocale, FileNumbersReadTheSameWhateverTheUsersLocale) {
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  ProjectData decimals = SuctionProject();
+  decimals.fields.capacity = u"20.5"_s;
+  ProjectData commas = SuctionProject();
+  commas.fields.capacity = u"20,5"_s;
+  const FileSizing withPoint = SizeProject(u"a.kst"_s, decimals, std::nullopt);
+  const FileSizing withComma = SizeProject(u"a.kst"_s, commas, std::nullopt);
+  QLocale::setDefault(before);
+
+  ASSERT_NE(withPoint.shown(), nullptr);
+  EXPECT_TRUE(withPoint.shown()->totalPressureDrop.contains(u'.'));
+  ASSERT_FALSE(withComma.shown());
+  EXPECT_EQ(withComma.refusal()->field, u"Txtcapacity"_s);
+}
+
+// An output added by a program built on the tool, such as a report.
+class RecordingSink final : public SizingSink {
+ public:
+  RecordingSink(QStringList* seen, bool fail) : seen_(seen), fail_(fail) {}
+  void Add(const FileSizing& sizing) override { *seen_ += sizing.path; }
+  std::optional<QString> Finish() override {
+    if (fail_) return u"the record could not be written"_s;
+    return std::nullopt;
+  }
+
+ private:
+  QStringList* seen_;
+  bool fail_;
+};
+
+TEST(SizeToolRun, ExtraOutputSeesEveryFileAndItsFailureCounts) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString good = dir.filePath(u"good.kst"_s);
+  ASSERT_EQ(SaveProjectFile(good, SuctionProject()), std::nullopt);
+  const QString missing = dir.filePath(u"missing.kst"_s);
+
+  QStringList seen;
+  QString value;
+  const std::vector<ExtraOutput> extras = {
+      {u"record"_s, u"OUT"_s, u"keep a record"_s, [&](const QString& v) {
+         value = v;
+         return std::make_unique<RecordingSink>(&seen, v == u"fail"_s);
+       }}};
+  const auto run = [&](const QStringList& arguments, QString* out, QString* err) {
+    QTextStream outStream(out);
+    QTextStream errStream(err);
+    return RunSizeTool(arguments, outStream, errStream, extras);
+  };
+
+  QString out, err;
+  EXPECT_EQ(run({u"--help"_s}, &out, &err), kExitSized);
+  EXPECT_TRUE(out.contains(u"--record OUT"_s));
+  EXPECT_TRUE(out.contains(u"keep a record"_s));
+
+  out.clear();
+  EXPECT_EQ(run({u"--record=r.txt"_s, good, missing}, &out, &err), kExitUnusable);
+  EXPECT_EQ(value, u"r.txt"_s);
+  EXPECT_EQ(seen, (QStringList{good, missing}));
+  EXPECT_TRUE(out.contains(u"Line Size :"_s));
+  EXPECT_FALSE(out.contains(u"missing.kst"_s));  // told on the error output instead
+  EXPECT_TRUE(err.contains(u"missing.kst\" does not exist"_s)) << err.toStdString();
+
+  err.clear();
+  EXPECT_EQ(run({u"--record"_s, u"fail"_s, good}, &out, &err), kExitUnusable);
+  EXPECT_TRUE(err.contains(u"the record could not be written"_s));
+  EXPECT_EQ(run({u"--record"_s}, &out, &err), kExitUnusable);
+}
+
+// The golden files show the output fields in both unit systems; these are
+// the marks that only some cases show.
+TEST(SizeToolText, MarksVelocityOutsideItsBandAndTellsARefusal) {
+  ProjectData fast = SuctionProject();
+  fast.fields.designDrop = u"1 1/8"_s;  // checking a tube too small for 20 tons
+  fast.mode = 1;
+  const FileSizing fastSizing = SizeProject(u"fast.kst"_s, fast, std::nullopt);
+  ASSERT_NE(fastSizing.shown(), nullptr);
+  ASSERT_EQ(fastSizing.shown()->velocityInBand, false) << fastSizing.shown()->velocity.toStdString();
+  EXPECT_TRUE(SizingText(fastSizing).contains(u"(outside the recommended range)"_s));
+
+  ProjectData noCapacity = SuctionProject();
+  noCapacity.fields.capacity.clear();
+  const QString refused = SizingText(SizeProject(u"a.kst"_s, noCapacity, std::nullopt));
+  EXPECT_TRUE(refused.contains(u"error : Data is not complete. \n"_s));
+  EXPECT_TRUE(refused.contains(u"flagged : Txtcapacity"_s));
+  EXPECT_FALSE(refused.contains(u"Line Size"_s));
+}
+
+}  // namespace
+}  // namespace kestrin
