@@ -113,12 +113,6 @@ void KeepPlaceWhenHidden(QWidget* widget) {
 
 }  // namespace
 
-const std::array<const char*, kUnitCaptionCount>& UnitCaptionLabelNames() {
-  static const std::array<const char*, kUnitCaptionCount> names = {
-      "Lbl2", "Lbl3", "Lbl4", "Lbl5", "Lbl6", "Lbl8", "Lbl9", "Lbl10", "Lbl11", "Lbl15", "Lbl17", "Lbl19"};
-  return names;
-}
-
 Frmmain::Frmmain(SessionState& session, QWidget* parent) : QMainWindow(parent), session_(session) {
   setObjectName(QStringLiteral("Frmmain"));
   setWindowTitle(QStringLiteral("Kestrin Refrigerant Pipe Sizing"));

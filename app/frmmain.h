@@ -32,23 +32,6 @@ namespace kestrin {
 class ClickableLabel;
 struct ShownResult;
 
-// What the output frame shows, by control.
-struct OutputTexts {
-  QString lineSize;           // Txtlinesize
-  QString description;        // Lbl13
-  QString totalPressureDrop;  // Txttpd
-  QString velocity;           // Txtvelocity
-  QString equivalentLength;   // Txtel
-  QString traps;              // Txttrap
-  bool operator==(const OutputTexts&) const = default;
-};
-
-// The twelve captions that follow the unit system, in the order a project
-// file keeps them: Lbl2, Lbl3, Lbl4, Lbl5, Lbl6, Lbl8, Lbl9, Lbl10, Lbl11,
-// Lbl15, Lbl17, Lbl19.
-inline constexpr int kUnitCaptionCount = 12;
-using UnitCaptions = std::array<QString, kUnitCaptionCount>;
-const std::array<const char*, kUnitCaptionCount>& UnitCaptionLabelNames();
 
 class Frmmain : public QMainWindow {
   Q_OBJECT

@@ -21,4 +21,15 @@ struct MainFieldTexts {
   bool operator==(const MainFieldTexts&) const = default;
 };
 
+// What the output frame shows, by control.
+struct OutputTexts {
+  QString lineSize;           // Txtlinesize
+  QString description;        // Lbl13
+  QString totalPressureDrop;  // Txttpd
+  QString velocity;           // Txtvelocity
+  QString equivalentLength;   // Txtel
+  QString traps;              // Txttrap
+  bool operator==(const OutputTexts&) const = default;
+};
+
 }  // namespace kestrin

@@ -126,7 +126,7 @@ void Frmmain::setDoubleRiserAccepted(bool accepted) { check1_->setChecked(accept
 
 UnitCaptions Frmmain::unitCaptions() const {
   UnitCaptions captions;
-  const auto& names = UnitCaptionLabelNames();
+  const auto& names = kUnitCaptionLabels;
   for (std::size_t i = 0; i < names.size(); ++i) {
     captions[i] = findChild<QLabel*>(QString::fromLatin1(names[i]))->text();
   }
@@ -134,7 +134,7 @@ UnitCaptions Frmmain::unitCaptions() const {
 }
 
 void Frmmain::setUnitCaptions(const UnitCaptions& captions) {
-  const auto& names = UnitCaptionLabelNames();
+  const auto& names = kUnitCaptionLabels;
   for (std::size_t i = 0; i < names.size(); ++i) {
     findChild<QLabel*>(QString::fromLatin1(names[i]))->setText(captions[i]);
   }

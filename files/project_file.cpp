@@ -208,23 +208,8 @@ WorkingMode ProjectWorkingMode(const ProjectData& project) {
   return project.mode != 0 ? WorkingMode::Checking : WorkingMode::Design;
 }
 
-StoredCaptions ShownCaptions(UnitSystem unit, WorkingMode mode) {
-  return {LabelCaption(InputField::Capacity, unit),
-          LabelCaption(InputField::Evaporating, unit),
-          LabelCaption(InputField::Condensing, unit),
-          LabelCaption(InputField::Superheat, unit),
-          LabelCaption(InputField::Subcool, unit),
-          DesignDropCaption(unit, mode),
-          LabelCaption(InputField::TotalLength, unit),
-          LabelCaption(InputField::RiserLength, unit),
-          LabelCaption(InputField::AdditionalLoss, unit),
-          PressureDropUnit(unit),
-          VelocityUnit(unit),
-          LengthUnit(unit)};
-}
-
 ProjectData ProjectFromSession(const SessionState& session, const MainFieldTexts& fields,
-                               const StoredCaptions& captions) {
+                               const UnitCaptions& captions) {
   ProjectData project;
   project.fields = fields;
   project.fittingCounts = session.fittingCounts;
@@ -292,7 +277,7 @@ Outcome<ProjectData> ReadProject(const QByteArray& bytes) {
   project.customer = values[kCustomerLine - 1].text;
   project.project = values[kProjectLine - 1].text;
   project.note = textAt(kNoteLine);
-  for (int c = 0; c < kStoredCaptionCount; ++c) project.captions[c] = textAt(kFirstCaptionLine + c);
+  for (int c = 0; c < kUnitCaptionCount; ++c) project.captions[c] = textAt(kFirstCaptionLine + c);
 
   // The previous unit system and mode are never used, so a value there that
   // is not a whole number does not keep the file from opening.

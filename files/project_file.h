@@ -14,6 +14,7 @@
 #include "app/main_fields.h"
 #include "app/outcome.h"
 #include "app/session_state.h"
+#include "settings/unit_texts.h"
 #include "settings/units.h"
 
 #include <QByteArray>
@@ -25,13 +26,6 @@
 namespace kestrin {
 
 inline constexpr int kProjectValueCount = 40;
-inline constexpr int kStoredCaptionCount = 12;
-
-// The labels whose captions a project file keeps, in file order.
-inline constexpr std::array<const char*, kStoredCaptionCount> kStoredCaptionLabels = {
-    "Lbl2", "Lbl3", "Lbl4", "Lbl5", "Lbl6", "Lbl8", "Lbl9", "Lbl10", "Lbl11", "Lbl15", "Lbl17", "Lbl19"};
-
-using StoredCaptions = std::array<QString, kStoredCaptionCount>;
 
 struct ProjectData {
   MainFieldTexts fields;               // lines 1-11; an unset value reads as empty text
@@ -39,7 +33,7 @@ struct ProjectData {
   std::optional<QString> customer;     // line 22
   std::optional<QString> project;      // line 23
   QString note;                        // line 24; line breaks are "\n"
-  StoredCaptions captions;             // lines 25-36
+  UnitCaptions captions;             // lines 25-36
   int previousUnit = 0;                // line 37: kept as read, never used
   int unit = 0;                        // line 38: 0 IP, anything else SI
   int previousMode = 0;                // line 39: kept as read, never used
@@ -51,14 +45,11 @@ struct ProjectData {
 UnitSystem ProjectUnitSystem(const ProjectData& project);
 WorkingMode ProjectWorkingMode(const ProjectData& project);
 
-// The captions the main window shows for a unit system and working mode,
-// in file order.
-StoredCaptions ShownCaptions(UnitSystem unit, WorkingMode mode);
 
 // What Save stores: the window's input texts and captions with the settings
 // that outlive the dialogs.
 ProjectData ProjectFromSession(const SessionState& session, const MainFieldTexts& fields,
-                               const StoredCaptions& captions);
+                               const UnitCaptions& captions);
 
 // The file's bytes: UTF-8, CRLF after every value, texts in double quotes
 // with nothing escaped. Line breaks in the note are written as CRLF inside

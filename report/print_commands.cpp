@@ -1,5 +1,6 @@
 #include "report/print_commands.h"
 
+#include "app/message_boxes.h"
 #include "app/messages.h"
 #include "report/frmtitle.h"
 #include "report/report_page.h"
@@ -25,10 +26,6 @@ QString AskPdfPathByDialog(QWidget* parent) {
     path += QStringLiteral(".pdf");
   }
   return path;
-}
-
-void ShowFailure(QWidget* parent, const QString& text) {
-  QMessageBox::critical(parent, QString::fromLatin1(kErrorTitle), text);
 }
 
 }  // namespace
@@ -88,7 +85,7 @@ void PrintCommands::PrintReport(const MainFieldTexts& fields, const MainOutputTe
     return;
   }
   if (!PrintReportPage(*printer_, model)) {
-    ShowFailure(dialogParent, PrintFailedMessage(printer_->printerName()));
+    ShowError(dialogParent, PrintFailedMessage(printer_->printerName()));
   }
 }
 
@@ -104,7 +101,7 @@ void PrintCommands::OfferPdf(const ReportModel& model, QWidget* dialogParent) {
   }
   const PdfWriteResult result = WriteReportPdf(model, path);
   if (!result.written) {
-    ShowFailure(dialogParent, result.error);
+    ShowError(dialogParent, result.error);
   }
 }
 

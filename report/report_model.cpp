@@ -161,8 +161,8 @@ ReportInputs ReportInputsOf(const MainFieldTexts& fields, const MainOutputTexts&
 }
 
 MainOutputTexts MainOutputTextsOf(const ShownResult& result, bool doubleRiser) {
-  return {result.lineSize,         result.velocity, result.totalPressureDrop,
-          result.equivalentLength, result.traps,    result.description,
+  return {{result.lineSize, result.description, result.totalPressureDrop, result.velocity,
+           result.equivalentLength, result.traps},
           doubleRiser};
 }
 

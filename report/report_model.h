@@ -34,14 +34,8 @@ struct ReportTitle {
 };
 
 // What the main window shows of the last calculation.
-struct MainOutputTexts {
-  QString lineSize;           // Txtlinesize
-  QString velocity;           // Txtvelocity
-  QString totalPressureDrop;  // Txttpd
-  QString equivalentLength;   // Txtel
-  QString traps;              // Txttrap
-  QString description;        // Lbl13
-  bool doubleRiser = false;   // Check1 ticked: a part-load riser was accepted
+struct MainOutputTexts : OutputTexts {
+  bool doubleRiser = false;  // Check1 ticked: a part-load riser was accepted
 };
 
 struct ReportInputs {

@@ -133,6 +133,21 @@ QString PressureDropUnit(UnitSystem unit) { return Pick(unit, u"PSI", u"bar"); }
 QString VelocityUnit(UnitSystem unit) { return Pick(unit, u"FPS", u"m/s"); }
 QString LengthUnit(UnitSystem unit) { return Pick(unit, u"Ft ", u"m "); }
 
+UnitCaptions ShownCaptions(UnitSystem unit, WorkingMode mode) {
+  return {LabelCaption(InputField::Capacity, unit),
+          LabelCaption(InputField::Evaporating, unit),
+          LabelCaption(InputField::Condensing, unit),
+          LabelCaption(InputField::Superheat, unit),
+          LabelCaption(InputField::Subcool, unit),
+          DesignDropCaption(unit, mode),
+          LabelCaption(InputField::TotalLength, unit),
+          LabelCaption(InputField::RiserLength, unit),
+          LabelCaption(InputField::AdditionalLoss, unit),
+          PressureDropUnit(unit),
+          VelocityUnit(unit),
+          LengthUnit(unit)};
+}
+
 RangeTips RangeToolTips(UnitSystem unit, WorkingMode mode, std::optional<LineType> line) {
   RangeTips tips;
   if (mode == WorkingMode::Checking) tips.designDrop = QString();

@@ -50,6 +50,16 @@ QString PressureDropUnit(UnitSystem unit);   // Lbl15: "PSI" / "bar"
 QString VelocityUnit(UnitSystem unit);       // Lbl17: "FPS" / "m/s"
 QString LengthUnit(UnitSystem unit);         // Lbl19: "Ft " / "m "
 
+// The twelve captions that follow the unit system and working mode, in the
+// order a project file keeps them: Lbl2, Lbl3, Lbl4, Lbl5, Lbl6, Lbl8, Lbl9,
+// Lbl10, Lbl11, Lbl15, Lbl17, Lbl19.
+inline constexpr int kUnitCaptionCount = 12;
+using UnitCaptions = std::array<QString, kUnitCaptionCount>;
+inline constexpr std::array<const char*, kUnitCaptionCount> kUnitCaptionLabels = {
+    "Lbl2", "Lbl3", "Lbl4", "Lbl5", "Lbl6", "Lbl8", "Lbl9", "Lbl10", "Lbl11", "Lbl15", "Lbl17", "Lbl19"};
+// Those captions as a unit system and working mode set them.
+UnitCaptions ShownCaptions(UnitSystem unit, WorkingMode mode);
+
 // The recommended-range tool tips that follow the line; nothing when no line
 // is chosen yet (the tips then stay as they were), except that checking mode
 // always empties the design pressure drop tip.

@@ -32,7 +32,7 @@ QByteArray FileOf(const std::vector<std::string>& lines, const char* lineEnd = "
   return bytes;
 }
 
-StoredCaptions DesignCaptionsIP() {
+UnitCaptions DesignCaptionsIP() {
   return {u"System Capacity (tons) :"_s, u"Evaporating Temperature (F) :"_s, u"Condensing Temperature (F) :"_s,
           u"Superheat (F) :"_s,          u"Subcool (F) :"_s,                  u"Design Pressure Drop (psi) :"_s,
           u"Total Line Length (Ft) :"_s, u"Riser Length (Ft) :"_s,            u"Additional loss (psi) :"_s,
@@ -273,7 +273,7 @@ TEST(ProjectFile, TextWithDoubleQuoteIsWrittenUnchangedAndDoesNotReadBackWhole) 
 }
 
 TEST(ProjectFile, SavedRightAfterStartUpLeavesCountsAndTitlesUnset) {
-  StoredCaptions startUp = DesignCaptionsIP();
+  UnitCaptions startUp = DesignCaptionsIP();
   startUp[9] = u"PSI "_s;  // the window's own design, before any unit change
   startUp[11] = u"Ft"_s;
   const QByteArray bytes = WriteProject(ProjectFromSession(SessionState{}, MainFieldTexts{}, startUp));
@@ -327,7 +327,7 @@ TEST(ProjectFile, SessionValuesGoToTheirLines) {
 
 TEST(ProjectFile, ShownCaptionsFollowUnitSystemAndMode) {
   EXPECT_EQ(ShownCaptions(UnitSystem::IP, WorkingMode::Design), DesignCaptionsIP());
-  const StoredCaptions si = ShownCaptions(UnitSystem::SI, WorkingMode::Checking);
+  const UnitCaptions si = ShownCaptions(UnitSystem::SI, WorkingMode::Checking);
   EXPECT_EQ(si[0], u"System Capacity (kw) :"_s);
   EXPECT_EQ(si[5], u"Line size: (OD diameter)"_s);
   EXPECT_EQ(si[9], u"bar"_s);

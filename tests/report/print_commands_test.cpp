@@ -23,7 +23,7 @@ class PrintCommandsTest : public QObject {
     return {u"R22"_qs, u"20"_qs, u"40"_qs, u"105"_qs, u"10"_qs, u"5"_qs,
             u"Suction"_qs, u"2"_qs, u"100"_qs, u"20"_qs, u"0"_qs};
   }
-  static MainOutputTexts Outputs() { return {u"2 1/8"_qs, u"45.12"_qs, u"1.23"_qs, u"130.5"_qs, u"1"_qs, {}, false}; }
+  static MainOutputTexts Outputs() { return {{u"2 1/8"_qs, {}, u"1.23"_qs, u"45.12"_qs, u"130.5"_qs, u"1"_qs}, false}; }
 
   static bool IsPdf(const QString& path) {
     QFile file(path);
@@ -158,11 +158,12 @@ class PrintCommandsTest : public QObject {
     PrintCommands commands(state, nullptr);
     commands.Printer().setOutputFormat(QPrinter::PdfFormat);
     commands.Printer().setOutputFileName(dir.filePath(u"no/such/folder/report.pdf"_qs));
-    ModalWatcher watcher(QMessageBox::Ok);
+    ModalWatcher watcher(QMessageBox::Cancel);
     watcher.onNextDialog(Answer(u"Contoso"_qs, u"Tower B"_qs, QString(), "Cmd1"));
     commands.Print(Fields(), Outputs());
     QCOMPARE(watcher.boxes().size(), 1);
     QCOMPARE(watcher.boxes()[0].title, u"error"_qs);
+    QCOMPARE(watcher.boxes()[0].buttons, QMessageBox::Retry | QMessageBox::Cancel);
     QVERIFY(watcher.boxes()[0].text.startsWith(u"The report could not be printed"_qs));
     QCOMPARE(state.customer, std::optional(u"Contoso"_qs));
     QCOMPARE(state.project, std::optional(u"Tower B"_qs));
