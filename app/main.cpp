@@ -5,6 +5,7 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <memory>
 
@@ -12,6 +13,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kestrin Refrigerant Pipe Sizing"));
   QApplication::setApplicationVersion(QStringLiteral(KESTRIN_VERSION));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/kestrin/kestrin.svg")));
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.example.kestrin"));
 
   kestrin::Program program;
   kestrin::Frmmain& window = program.mainWindow();

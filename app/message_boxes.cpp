@@ -23,6 +23,9 @@ bool AskReaderNeeded(QWidget* parent) {
   QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAttentionTitle),
                   MessageText(Message::ReaderNeeded), QMessageBox::Yes | QMessageBox::No, parent);
   box.setObjectName(QStringLiteral("Mdlerror"));
+  box.setDefaultButton(QMessageBox::Yes);
+  // Escape and closing the box answer No.
+  box.setEscapeButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
 }
 

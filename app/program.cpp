@@ -1,6 +1,5 @@
 #include "app/program.h"
 
-#include "app/message_boxes.h"
 #include "files/project_commands.h"
 #include "help/help_commands.h"
 #include "report/print_commands.h"
@@ -33,7 +32,7 @@ void Program::ConnectMenus() {
   };
   on("print", [this] { print_->Print(main_.inputTexts(), ReportOutputsOf(main_)); });
   on("Printsetup", [this] { print_->PrintSetup(); });
-  on("pipingGuide", [this] { ShowPipingGuide(&main_, [](QWidget* parent) { return AskReaderNeeded(parent); }); });
+  on("pipingGuide", [this] { ShowPipingGuide(&main_); });
   on("web", [] { OpenMakerWebsite(); });
   on("About", [this] { ShowAbout(&main_); });
 }

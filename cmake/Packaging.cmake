@@ -45,9 +45,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kestrin-sizing.example/")
+# The summary above is the package's one-line synopsis; this is the rest.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-  "copper refrigerant line sizing for air conditioning and refrigeration
-Kestrin Refrigerant Pipe Sizing chooses the copper tube of the suction,
+  "Kestrin Refrigerant Pipe Sizing chooses the copper tube of the suction,
 discharge or liquid line of a vapour-compression system (R22, R134a, R407C,
 R404A) and reports its pressure drop, velocity, equivalent length and oil
 traps, in English or metric units. It sizes double risers, prints a

@@ -64,7 +64,8 @@ Frmhelp::Frmhelp(const QString& documentPath, QWidget* parent)
   if (document_->load(documentPath_) == QPdfDocument::Error::None) {
     missingNotice_->hide();
   } else {
-    missingNotice_->setText(tr("The piping guide could not be opened.\n\n%1").arg(QDir::toNativeSeparators(documentPath_)));
+    missingNotice_->setText(
+        tr("The piping guide could not be opened.\n\n%1").arg(QDir::toNativeSeparators(documentPath_)));
   }
 
   const int dpiX = logicalDpiX();

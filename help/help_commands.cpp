@@ -5,17 +5,8 @@
 #include "help/frmhelp.h"
 
 #include <QDesktopServices>
-#include <QMessageBox>
 
 namespace kestrin {
-
-bool AskGuideReaderQuestion(QWidget* parent) {
-  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAttentionTitle), MessageText(Message::ReaderNeeded),
-                  QMessageBox::Yes | QMessageBox::No, parent);
-  box.setDefaultButton(QMessageBox::Yes);
-  box.setEscapeButton(QMessageBox::No);
-  return box.exec() == QMessageBox::Yes;
-}
 
 Frmhelp* ShowPipingGuide(QWidget* parent, const QuestionAsker& ask) {
   if (!ask(parent)) return nullptr;
@@ -31,6 +22,7 @@ Frmhelp* ShowPipingGuide(QWidget* parent, const QuestionAsker& ask) {
     guide = new Frmhelp(FindGuideDocument(), parent);
     guide->setAttribute(Qt::WA_DeleteOnClose);
   }
+  guide->setWindowState(guide->windowState() & ~Qt::WindowMinimized);
   guide->show();
   guide->raise();
   guide->activateWindow();

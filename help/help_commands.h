@@ -2,6 +2,8 @@
 // The Help menu's three commands: the piping guide, the maker's web site and
 // the about box. None of them touches the design case.
 
+#include "app/message_boxes.h"
+
 #include <QUrl>
 
 #include <functional>
@@ -20,15 +22,11 @@ using QuestionAsker = std::function<bool(QWidget* parent)>;
 // Hands an address to the desktop's browser; false when none took it.
 using UrlOpener = std::function<bool(const QUrl& url)>;
 
-// The guide's question: "Attention", Yes and No, no icon. Modal. True on Yes;
-// No, Escape and closing the box all answer No.
-bool AskGuideReaderQuestion(QWidget* parent);
-
-// Asks first (through `ask`); only a Yes shows the piping guide window, not
+// Asks first (through `ask`: by default the question titled "Attention"); only a Yes shows the piping guide window, not
 // modally, as a window of its own owned by `parent`. A guide already open
 // for `parent` is brought to the front instead of a second one. Returns the
 // guide window, or null when the user declined.
-Frmhelp* ShowPipingGuide(QWidget* parent, const QuestionAsker& ask = AskGuideReaderQuestion);
+Frmhelp* ShowPipingGuide(QWidget* parent, const QuestionAsker& ask = AskReaderNeeded);
 
 // Hands the maker's web site to the desktop; nothing is awaited and a
 // desktop without a browser is not reported.

@@ -80,7 +80,8 @@ std::vector<ColourCount> CountColours(const QList<QImage>& frames) {
   std::vector<ColourCount> colours;
   colours.reserve(histogram.size());
   for (const auto& [colour, count] : histogram) colours.push_back({colour, count});
-  std::sort(colours.begin(), colours.end(), [](const ColourCount& a, const ColourCount& b) { return a.colour < b.colour; });
+  std::sort(colours.begin(), colours.end(),
+            [](const ColourCount& a, const ColourCount& b) { return a.colour < b.colour; });
   return colours;
 }
 

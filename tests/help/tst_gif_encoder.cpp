@@ -158,7 +158,9 @@ void TestGifEncoder::RoundTripKeepsEveryFramePixelForPixel() {
   QFETCH(int, colours);
   QFETCH(int, frameCount);
   GifAnimation animation;
-  for (int i = 0; i < frameCount; ++i) animation.frames.append(ScatteredFrame(size, colours, 17u + static_cast<std::uint32_t>(i)));
+  for (int i = 0; i < frameCount; ++i) {
+    animation.frames.append(ScatteredFrame(size, colours, 17u + static_cast<std::uint32_t>(i)));
+  }
 
   const QByteArray gif = EncodeGif(animation);
   QVERIFY(gif.startsWith("GIF89a"));

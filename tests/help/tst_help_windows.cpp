@@ -2,6 +2,7 @@
 // about box's animation, and how the program finds its data files.
 
 #include "app/frmstart.h"
+#include "app/message_boxes.h"
 #include "app/messages.h"
 #include "help/animation.h"
 #include "help/data_files.h"
@@ -168,7 +169,7 @@ void TestHelpWindows::GuideQuestionAsksAttentionWithYesAndNo() {
       box->button(QMessageBox::StandardButton(press))->click();
     }
   });
-  QCOMPARE(AskGuideReaderQuestion(nullptr), yes);
+  QCOMPARE(AskReaderNeeded(nullptr), yes);
   QCOMPARE(text, QStringLiteral("You need Acrobat reader program to see this topic . continue?. "));
   QCOMPARE(title, QStringLiteral("Attention"));
   QCOMPARE(icon, QMessageBox::NoIcon);
@@ -304,13 +305,14 @@ void TestHelpWindows::DataFilesAreFoundInTheCurrentFolderFirst() {
   QVERIFY(QFile::copy(kRuntimeDir + QStringLiteral("/kestrin.gif"), folder.filePath(QStringLiteral("kestrin.gif"))));
   QDir::setCurrent(folder.path());
   const DataPlaces everywhere = DataPlace::CurrentFolder | DataPlace::ProgramFolder | DataPlace::InstalledData;
-  QCOMPARE(FindDataFile(QStringLiteral("kestrin.gif"), everywhere), QDir(folder.path()).filePath(QStringLiteral("kestrin.gif")));
+  const QString copied = QDir(folder.path()).filePath(QStringLiteral("kestrin.gif"));
+  QCOMPARE(FindDataFile(QStringLiteral("kestrin.gif"), everywhere), copied);
   QVERIFY(FindDataFile(QStringLiteral("kestrin.gif"), DataPlace::ProgramFolder).isEmpty());
   QVERIFY(FindDataFile(QStringLiteral("no-such-file.gif"), everywhere).isEmpty());
 
   QMovie* movie = LoadAnimation(QStringLiteral("kestrin.gif"), this);
   QVERIFY(movie->isValid());
-  QCOMPARE(movie->fileName(), QDir(folder.path()).filePath(QStringLiteral("kestrin.gif")));
+  QCOMPARE(movie->fileName(), copied);
   delete movie;
 
   const QStringList folders = DataFolders(everywhere);
