@@ -83,7 +83,7 @@ const LineProfile& ProfileOf(LineType line) {
 
 Outcome<FluidState> FlowOf(const LineProfile& profile, const DesignCase& designCase, double capacityTons) {
   if (!PositiveFinite(capacityTons))
-    return Refusal{NoFlowMessage(QStringLiteral("the capacity must be above 0.")), QString()};
+    return Refusal{NoFlowMessage(QStringLiteral("the capacity must be above 0.")), QStringLiteral("Txtcapacity")};
   const FluidState flow = profile.fluid(designCase, capacityTons);
   if (!PositiveFinite(flow.refrigeratingEffect) || !PositiveFinite(flow.massFlowLbPerHour))
     return Refusal{NoFlowMessage(QStringLiteral("the refrigerating effect is not positive at these temperatures.")),

@@ -196,6 +196,7 @@ TEST(Calculate, NoPipeSizeAndNoFlowAreSizingRefusals) {
   const CalculateOutcome zero = Calculate(f);
   ASSERT_TRUE(zero.sizing && !zero.sizing->ok());
   EXPECT_FALSE(zero.sizing->refusal().message.isEmpty());
+  EXPECT_EQ(zero.sizing->refusal().field, u"Txtcapacity"_qs);
 }
 
 }  // namespace
