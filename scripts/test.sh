@@ -12,6 +12,6 @@ for preset in dev asan; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j"$jobs"
   echo "=== ${preset}: tests"
-  ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}" UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --preset "$preset" -j"$jobs"
+  ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}" LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --preset "$preset" -j"$jobs"
 done

@@ -1,5 +1,7 @@
 #include "app/calculate_command.h"
 
+#include "param_names.h"
+
 #include <gtest/gtest.h>
 
 namespace kestrin {
@@ -69,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"riser longer than the line", [](MainFieldTexts& f) { f.riserLength = u"100.5"_qs; },
                   UnitSystem::IP, u"Txtrl", u"Riser Length should not be greater than the Total Line Length . "},
         CheckCase{"refrigerant from elsewhere", [](MainFieldTexts& f) { f.refrigerant = u"R12"_qs; },
-                  UnitSystem::IP, u"Cmbrt", kIncomplete}));
+                  UnitSystem::IP, u"Cmbrt", kIncomplete}),
+    RowName<CheckCase>);
 
 TEST(Calculate, BoundaryValuesPass) {
   for (auto edit : {+[](MainFieldTexts& f) { f.evaporating = u"-40"_qs; },

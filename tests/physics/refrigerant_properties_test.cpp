@@ -1,5 +1,7 @@
 #include "physics/refrigerant_properties.h"
 
+#include "param_names.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -29,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
                     WorkedValue{"liquid density at 100 F", LiquidDensity, 100, 71.3, 0.05},
                     WorkedValue{"vapour density at 40 F", VapourDensity, 40, 1.52, 0.005},
                     WorkedValue{"vapour viscosity at 40 F", VapourViscosity, 40, 0.0286, 0.0001},
-                    WorkedValue{"saturation pressure at 40 F", SaturationPressure, 40, 83.07, 0.01}));
+                    WorkedValue{"saturation pressure at 40 F", SaturationPressure, 40, 83.07, 0.01}),
+    RowName<WorkedValue>);
 
 TEST(RefrigeratingEffect, IsVapourEnthalpyAtSuctionGasMinusLiquidEnthalpy) {
   EXPECT_NEAR(RefrigeratingEffect(Refrigerant::R22, 100, 40), 68.9, 0.05);
