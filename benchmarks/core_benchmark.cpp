@@ -5,6 +5,7 @@
 #include "files/project_file.h"
 #include "physics/tube_catalogue.h"
 #include "sizing/line_sizing.h"
+#include "sizing/sample_cases.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,17 +17,10 @@ namespace {
 // 50 tons of R22 over 200 ft with a riser and fittings at 2 psi: only the
 // largest tube passes, so the design search evaluates all eleven sizes.
 DesignCase LargestSizeCase() {
-  DesignCase c;
-  c.refrigerant = Refrigerant::R22;
-  c.line = LineType::Suction;
+  DesignCase c = samples::TwentyTonR22(LineType::Suction);
   c.capacityTons = 50;
-  c.evaporatingF = 40;
-  c.condensingF = 105;
-  c.superheatF = 10;
-  c.subcoolF = 10;
   c.totalLengthFt = 200;
   c.riserLengthFt = 25;
-  c.designDropPsi = 2;
   c.fittings = {1, 0, 0, 0, 0, 8, 2, 0, 1, 0};
   return c;
 }

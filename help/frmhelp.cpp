@@ -1,5 +1,6 @@
 #include "help/frmhelp.h"
 
+#include "app/twips.h"
 #include "help/data_files.h"
 
 #include <QCoreApplication>
@@ -11,20 +12,13 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include <cmath>
-
 namespace kestrin {
 namespace {
 
-constexpr double kTwipsPerInch = 1440.0;
 constexpr int kOpeningMarginTwips = 1000;
 // The window opens at 10 x 8 inches, or less on a small screen.
 constexpr int kOpeningWidthTwips = 14400;
 constexpr int kOpeningHeightTwips = 11520;
-
-int TwipsToPixels(int twips, int dotsPerInch) {
-  return static_cast<int>(std::lround(twips * dotsPerInch / kTwipsPerInch));
-}
 
 }  // namespace
 

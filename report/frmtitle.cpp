@@ -1,5 +1,7 @@
 #include "report/frmtitle.h"
 
+#include "app/twips.h"
+
 #include <QFont>
 #include <QGridLayout>
 #include <QLabel>
@@ -16,7 +18,6 @@ namespace {
 
 constexpr int kClientWidthTwips = 7185;
 constexpr int kClientHeightTwips = 2400;
-constexpr int kTwipsPerInch = 1440;
 
 QFont WithFamilies(QFont font, const QStringList& families) {
   font.setFamilies(families);
@@ -81,8 +82,7 @@ Frmtitle::Frmtitle(SessionState& state, std::function<void()> printReport, QWidg
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(2, 1);
 
-  const double pixelsPerTwip = logicalDpiX() / static_cast<double>(kTwipsPerInch);
-  resize(qRound(kClientWidthTwips * pixelsPerTwip), qRound(kClientHeightTwips * pixelsPerTwip));
+  resize(TwipsToPixels(kClientWidthTwips, logicalDpiX()), TwipsToPixels(kClientHeightTwips, logicalDpiY()));
 }
 
 void Frmtitle::Cmd1Click() {

@@ -161,9 +161,7 @@ ReportInputs ReportInputsOf(const MainFieldTexts& fields, const MainOutputTexts&
 }
 
 MainOutputTexts MainOutputTextsOf(const ShownResult& result, bool doubleRiser) {
-  return {{result.lineSize, result.description, result.totalPressureDrop, result.velocity,
-           result.equivalentLength, result.traps},
-          doubleRiser};
+  return {result, doubleRiser};
 }
 
 QString ReportBannerText() {

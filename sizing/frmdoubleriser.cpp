@@ -4,6 +4,7 @@
 #include "app/field_colours.h"
 #include "app/frmmain.h"
 #include "app/message_boxes.h"
+#include "app/twips.h"
 #include "app/messages.h"
 #include "settings/number_text.h"
 #include "settings/unit_texts.h"
@@ -35,7 +36,6 @@ constexpr int kLargeWidthTwips = 7410;
 constexpr int kLargeHeightTwips = 5355;
 constexpr int kLargeLeftTwips = 4940;
 constexpr int kLargeTopTwips = 3570;
-constexpr int kTwipsPerInch = 1440;
 
 // Fields are sized to show about this many digits, whatever the font.
 constexpr int kFieldWidthInDigits = 8;
@@ -209,8 +209,8 @@ void Frmdoubleriser::ShowFields() {
   picture2_->setVisible(state_.drawing == RiserDrawing::Suction);
 }
 
-int Frmdoubleriser::TwipsWide(int twips) const { return twips * logicalDpiX() / kTwipsPerInch; }
-int Frmdoubleriser::TwipsHigh(int twips) const { return twips * logicalDpiY() / kTwipsPerInch; }
+int Frmdoubleriser::TwipsWide(int twips) const { return TwipsToPixels(twips, logicalDpiX()); }
+int Frmdoubleriser::TwipsHigh(int twips) const { return TwipsToPixels(twips, logicalDpiY()); }
 
 // The sizes in twips are the window's design; where the fonts in use need
 // more room, the window takes it rather than cut a caption short.

@@ -4,6 +4,7 @@
 // (a LineProfile): which refrigerating effect sets the mass flow, which
 // properties the fluid has, and which velocity band judges the result.
 
+#include "app/main_fields.h"
 #include "app/outcome.h"
 #include "settings/units.h"
 #include "sizing/design_case.h"
@@ -68,13 +69,7 @@ Outcome<LineEvaluation> CheckLine(const LineProfile& profile, const DesignCase& 
                                   int sizeIndex);
 
 // What the output fields show of a sizing run, in the unit system shown.
-struct ShownResult {
-  QString lineSize;           // Txtlinesize
-  QString description;        // Lbl13
-  QString totalPressureDrop;  // Txttpd
-  QString velocity;           // Txtvelocity
-  QString equivalentLength;   // Txtel
-  QString traps;              // Txttrap
+struct ShownResult : OutputTexts {
   // Whether the velocity shown lies in the line's band; none for the liquid line.
   std::optional<bool> velocityInBand;
   LineEvaluation raw;
