@@ -1,8 +1,8 @@
 // The desktop program: the splash while it starts, then the main window
 // until the program ends.
 
-#include "app/frmstart.h"
-#include "app/program.h"
+#include "gui/help/frmstart.h"
+#include "gui/program.h"
 
 #include <QApplication>
 #include <QIcon>

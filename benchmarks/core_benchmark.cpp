@@ -1,11 +1,11 @@
 // What one press of "Calculate" costs, and the project file on the way in
 // and out.
 
-#include "app/calculate_command.h"
-#include "files/project_file.h"
-#include "physics/tube_catalogue.h"
-#include "sizing/line_sizing.h"
-#include "sizing/sample_cases.h"
+#include "core/sizing/calculate_command.h"
+#include "core/project/project_file.h"
+#include "core/physics/tube_catalogue.h"
+#include "core/sizing/line_sizing.h"
+#include "core/sizing/sample_cases.h"
 
 #include <benchmark/benchmark.h>
 

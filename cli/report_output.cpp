@@ -1,7 +1,7 @@
 #include "cli/report_output.h"
 
-#include "report/report_model.h"
-#include "report/report_pdf.h"
+#include "core/report/report_model.h"
+#include "drawing/report_pdf.h"
 
 #include <QDateTime>
 #include <QGuiApplication>

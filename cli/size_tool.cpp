@@ -1,8 +1,8 @@
 #include "cli/size_tool.h"
 
-#include "app/messages.h"
-#include "settings/number_text.h"
-#include "settings/unit_texts.h"
+#include "core/messages.h"
+#include "core/units/number_text.h"
+#include "core/units/unit_texts.h"
 
 #include <QDir>
 #include <QLocale>

@@ -4,10 +4,10 @@
 // output fields as text or as JSON. main() only hands over its arguments;
 // everything here can be driven from a test.
 
-#include "app/calculate_command.h"
-#include "app/outcome.h"
-#include "files/project_file.h"
-#include "sizing/double_riser.h"
+#include "core/sizing/calculate_command.h"
+#include "core/outcome.h"
+#include "core/project/project_file.h"
+#include "core/sizing/double_riser.h"
 
 #include <QString>
 #include <QStringList>

@@ -4,7 +4,7 @@
 // one-line text holds a double quote (the format does not escape it, and
 // the quote ends the text).
 
-#include "files/project_file.h"
+#include "core/project/project_file.h"
 
 #include <QByteArray>
 

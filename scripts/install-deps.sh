@@ -3,7 +3,8 @@
 # only where it is missing.
 set -euo pipefail
 packages=(build-essential cmake ccache qt6-base-dev qt6-pdf-dev qt6-svg-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth poppler-utils)
+          libgif-dev libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy
+          xvfb xauth poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

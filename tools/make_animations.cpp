@@ -4,7 +4,7 @@
 //   About.gif    the about box's compressor, running and pulsing.
 // Usage: kestrin_make_animations <output folder>
 
-#include "tools/gif_encoder.h"
+#include "tools/gif_writer.h"
 
 #include <QDir>
 #include <QFile>
@@ -258,12 +258,9 @@ QImage CompressorFrame(int frame, int frameCount) {
 }
 
 bool WriteAnimation(const QString& path, int frameCount, int delayMs, QImage (*paint)(int, int)) {
-  GifAnimation animation;
-  animation.frameDelayMs = delayMs;
-  for (int frame = 0; frame < frameCount; ++frame) animation.frames.append(paint(frame, frameCount));
-  const QByteArray gif = EncodeGif(animation);
-  QSaveFile file(path);
-  if (gif.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(gif) != gif.size() || !file.commit()) {
+  QList<QImage> frames;
+  for (int frame = 0; frame < frameCount; ++frame) frames.append(paint(frame, frameCount));
+  if (!WriteGifAnimation(path, frames, delayMs)) {
     QTextStream(stderr) << "cannot write " << path << '\n';
     return false;
   }

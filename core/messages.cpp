@@ -1,0 +1,38 @@
+#include "core/messages.h"
+
+#include "core/sizing/fitting_table.h"
+
+namespace kestrin {
+
+QString MessageText(Message message) {
+  switch (message) {
+    case Message::DataIncomplete: return QStringLiteral("Data is not complete. ");
+    case Message::NoPipeSize: return QStringLiteral("There is not any pipe size with this data.");
+    case Message::EvaporatingRangeIP: return QStringLiteral("Valid Range Is -40 to 55 F.please insert correct data ");
+    case Message::EvaporatingRangeSI: return QStringLiteral("Valid Range Is -40 to 12 C.please insert correct data ");
+    case Message::CondensingRangeIP: return QStringLiteral("Valid Range Is 80 to 150 F.please insert correct data. ");
+    case Message::CondensingRangeSI: return QStringLiteral("Valid Range Is 25 to 65 C.please insert correct data. ");
+    case Message::RiserTooLong:
+      return QStringLiteral("Riser Length should not be greater than the Total Line Length . ");
+    case Message::ReaderNeeded:
+      return QStringLiteral("You need Acrobat reader program to see this topic . continue?. ");
+  }
+  return {};
+}
+
+QString UnknownTubeMessage(const QString& typed) {
+  return QStringLiteral("\"%1\" is not a copper tube size. Choose the line size to check from the list.").arg(typed);
+}
+
+QString FittingCountNotNumberMessage(int fittingType, const QString& stored) {
+  QString fitting = FittingCaption(fittingType);
+  fitting.chop(2);  // the caption's " :"
+  return QStringLiteral("The number of fittings \"%1\" is not a number (\"%2\"). Enter it again with Add Fitting.")
+      .arg(fitting, stored);
+}
+
+QString NoFlowMessage(const QString& reason) {
+  return QStringLiteral("The line cannot be sized with this data: %1").arg(reason);
+}
+
+}  // namespace kestrin

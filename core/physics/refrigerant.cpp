@@ -1,0 +1,40 @@
+#include "core/physics/refrigerant.h"
+
+#include <array>
+
+namespace kestrin {
+namespace {
+
+struct NamedRefrigerant {
+  Refrigerant refrigerant;
+  const char16_t* name;
+};
+
+constexpr std::array<NamedRefrigerant, 4> kRefrigerants = {{
+    {Refrigerant::R22, u"R22"},
+    {Refrigerant::R134a, u"R134a"},
+    {Refrigerant::R407C, u"R407C"},
+    {Refrigerant::R404A, u"R404A"},
+}};
+
+}  // namespace
+
+QStringList RefrigerantNames() {
+  QStringList names;
+  for (const auto& entry : kRefrigerants) names << QString::fromUtf16(entry.name);
+  return names;
+}
+
+QString RefrigerantName(Refrigerant refrigerant) {
+  for (const auto& entry : kRefrigerants)
+    if (entry.refrigerant == refrigerant) return QString::fromUtf16(entry.name);
+  return {};
+}
+
+std::optional<Refrigerant> RefrigerantFromName(const QString& name) {
+  for (const auto& entry : kRefrigerants)
+    if (name == QString::fromUtf16(entry.name)) return entry.refrigerant;
+  return std::nullopt;
+}
+
+}  // namespace kestrin

@@ -1,0 +1,101 @@
+#pragma once
+// The one line-sizing engine. Suction, discharge and liquid lines and the
+// part-load riser run the same skeleton; what differs between them is data
+// (a LineProfile): which refrigerating effect sets the mass flow, which
+// properties the fluid has, and which velocity band judges the result.
+
+#include "core/main_fields.h"
+#include "core/outcome.h"
+#include "core/units/units.h"
+#include "core/sizing/design_case.h"
+
+#include <QLocale>
+
+#include <optional>
+
+namespace kestrin {
+
+struct FluidState {
+  double refrigeratingEffect = 0;  // Btu/lb
+  double massFlowLbPerHour = 0;
+  double viscosity = 0;  // lb/(ft h)
+  double density = 0;    // lb/ft3
+};
+
+// Recommended velocity, both ends inside, in the unit shown (FPS or m/s).
+struct VelocityBand {
+  double low = 0;
+  double high = 0;
+  bool Contains(double shown) const { return shown >= low && shown <= high; }
+};
+
+struct LineProfile {
+  LineType line;
+  // Mass flow, viscosity and density of the flow for this capacity.
+  FluidState (*fluid)(const DesignCase& designCase, double capacityTons);
+  std::optional<VelocityBand> bandIP;
+  std::optional<VelocityBand> bandSI;
+  // Design mode shows the traps of the riser (the liquid line shows "0").
+  bool trapsShownInDesign;
+};
+
+const LineProfile& ProfileOf(LineType line);
+
+// One tube size evaluated, IP units.
+struct LineEvaluation {
+  int sizeIndex = 0;
+  double reynolds = 0;
+  double frictionFactor = 0;
+  double equivalentLengthFt = 0;
+  double velocityFps = 0;
+  double pressureDropPsi = 0;
+};
+
+// The flow of `capacityTons`, or a refusal when the data give no physical
+// flow (a zero or negative refrigerating effect, capacity, density or
+// viscosity, or one that is not finite).
+Outcome<FluidState> FlowOf(const LineProfile& profile, const DesignCase& designCase,
+                           double capacityTons);
+
+LineEvaluation EvaluateSize(const DesignCase& designCase, const FluidState& flow, int sizeIndex);
+
+// Design mode: the first size from "1/2" up whose pressure drop is strictly
+// below the design pressure drop; "There is not any pipe size with this
+// data." when none is.
+Outcome<LineEvaluation> SizeLineDesign(const LineProfile& profile, const DesignCase& designCase,
+                                       double capacityTons);
+// Checking mode: the named size evaluated once.
+Outcome<LineEvaluation> CheckLine(const LineProfile& profile, const DesignCase& designCase,
+                                  int sizeIndex);
+
+// What the output fields show of a sizing run, in the unit system shown.
+struct ShownResult : OutputTexts {
+  // Whether the velocity shown lies in the line's band; none for the liquid line.
+  std::optional<bool> velocityInBand;
+  LineEvaluation raw;
+};
+
+// Traps shown for a riser length as typed, in the unit shown: from 2.5 m
+// (8.203 ft) one trap and one more per whole 6 m (19.68504 ft).
+int TrapsShown(double riserTyped, UnitSystem unit);
+
+QString ShownVelocity(double velocityFps, UnitSystem unit, const QLocale& locale);
+std::optional<bool> VelocityInBand(const QString& shownVelocity, const std::optional<VelocityBand>& band,
+                                   const QLocale& locale);
+
+ShownResult ShowResult(const LineProfile& profile, const LineEvaluation& evaluation, WorkingMode mode,
+                       UnitSystem unit, double riserTyped, const QLocale& locale);
+
+// The dispatchers of the three lines: design procedure in design mode, the
+// checking procedure (on `checkedSizeIndex`) in checking mode.
+Outcome<ShownResult> SizeSuctionLine(const DesignCase& designCase, WorkingMode mode, int checkedSizeIndex,
+                                     UnitSystem unit, double riserTyped, const QLocale& locale);
+Outcome<ShownResult> SizeDischargeLine(const DesignCase& designCase, WorkingMode mode, int checkedSizeIndex,
+                                       UnitSystem unit, double riserTyped, const QLocale& locale);
+Outcome<ShownResult> SizeLiquidLine(const DesignCase& designCase, WorkingMode mode, int checkedSizeIndex,
+                                    UnitSystem unit, double riserTyped, const QLocale& locale);
+// The dispatcher of designCase.line.
+Outcome<ShownResult> SizeLine(const DesignCase& designCase, WorkingMode mode, int checkedSizeIndex,
+                              UnitSystem unit, double riserTyped, const QLocale& locale);
+
+}  // namespace kestrin

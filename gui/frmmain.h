@@ -1,0 +1,175 @@
+#pragma once
+// The main window: the input fields of one design case, the Calculate
+// command and the output fields. It holds no calculation of its own: it reads
+// its fields, hands them to the core, and shows what the core returns.
+//
+// The implementation is split by concern:
+//   frmmain.cpp                the controls, their layout and the menu bar
+//   main_window_fields.cpp     reading and writing fields, live key checks
+//   main_window_calculate.cpp  the Calculate command and the outputs
+//   main_window_settings.cpp   the unit system and the working mode
+
+#include "core/main_fields.h"
+#include "core/session_state.h"
+#include "core/units/unit_texts.h"
+
+#include <QLocale>
+#include <QMainWindow>
+
+#include <array>
+#include <optional>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kestrin {
+
+class ClickableLabel;
+struct ShownResult;
+
+
+class Frmmain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // `session` is owned by the program and outlives every window.
+  explicit Frmmain(SessionState& session, QWidget* parent = nullptr);
+  ~Frmmain() override;
+
+  SessionState& session() const { return session_; }
+
+  // Numbers are read and shown in this locale; the user's by default.
+  void setLocale(const QLocale& locale);
+
+  // --- Inputs -------------------------------------------------------------
+  MainFieldTexts inputTexts() const;
+  // Sets every input control in tab order. The pick-only lists take only one
+  // of their items (an empty text chooses nothing); a text they refuse stops
+  // here and false is returned, with the controls before it already set.
+  bool setInputTexts(const MainFieldTexts& texts);
+  // The design pressure drop, or the tube to check, as a project restores it
+  // after the list was refilled.
+  void setDesignDropText(const QString& text);
+
+  // --- Outputs ------------------------------------------------------------
+  OutputTexts outputTexts() const;
+  bool velocityOutsideBand() const;   // Txtvelocity shown red
+  bool doubleRiserOffered() const;    // Lblriser and Check1 shown
+  bool doubleRiserAccepted() const;   // Check1 ticked
+  // The double riser window ticks Check1 on OK and unticks it on Cancel.
+  void setDoubleRiserAccepted(bool accepted);
+
+  // --- Unit-dependent captions ---------------------------------------------
+  UnitCaptions unitCaptions() const;
+  void setUnitCaptions(const UnitCaptions& captions);
+
+  // --- Unit system and working mode ----------------------------------------
+  // As OK in the units window: on a real change the outputs and the double
+  // riser results are emptied, the typed values converted and the window
+  // relabelled; otherwise nothing in the window changes.
+  void applyUnitSystem(UnitSystem unit);
+  // As OK in the process window: on a real change the outputs and the double
+  // riser results are emptied and the design drop list becomes the tube list
+  // or back.
+  void applyWorkingMode(WorkingMode mode);
+  // As a project file restores them: outputs emptied, both settings taken as
+  // if chosen in their dialogs (nothing converted), captions and lists of the
+  // new unit system and mode, and then `designDropText` put back into Cmbdpd.
+  void restoreUnitAndMode(UnitSystem unit, WorkingMode mode, const QString& designDropText);
+
+  // --- Menu bar ------------------------------------------------------------
+  // The menu entries by object name: "open", "save", "Printsetup", "print",
+  // "exit", "Process", "units", "pipingGuide", "web", "About". Null for an
+  // unknown name. Process, units and exit are connected here; the others are
+  // for their commands to connect.
+  QAction* menuAction(const QString& objectName) const;
+
+ public Q_SLOTS:
+  void Calculate();
+  // Empties the output frame, hides the double riser offer and shows the
+  // velocity white on black again.
+  void ClearOutputs();
+  // Empties the accepted part-load riser and unticks Check1; the double
+  // riser window empties its own fields on riserResultsCleared().
+  void ClearRiserResults();
+  void ShowUnitsDialog();
+  void ShowProcessDialog();
+
+ Q_SIGNALS:
+  void fittingsRequested();     // "Add Fitting" pressed
+  void doubleRiserRequested();  // "Using Double Riser" clicked
+  void riserResultsCleared();
+  void closed();                // the program is to end
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildInputFrames();
+  void BuildOutputFrame();
+  void BuildMenuBar();
+  void SetTabOrder();
+  void StartAnimation();
+  void ConnectFieldEvents();
+
+  QLineEdit* InputEdit(InputField field) const;
+  QLabel* InputLabel(InputField field) const;
+  std::optional<InputField> InputFieldOf(const QObject* object) const;
+
+  // Live checks and selection events.
+  void CheckEntry(InputField field);
+  void CheckDesignDropEntry();
+  void OnLineChosen();
+  void OnDesignDropChosen();
+  void UpdateRangeToolTips();
+
+  // Calculate.
+  void ShowEntryTexts(const MainFieldTexts& texts);  // the eight text fields only
+  void ShowRefusal(const QString& message, const QString& fieldName);
+  void ShowSizingResult(const ShownResult& result);
+  void SetRiserOfferVisible(bool visible);
+
+  // Units and modes.
+  void ConvertEntries(UnitSystem from, UnitSystem to);
+  void ShowUnitTexts(UnitSystem unit);
+  void ShowModeList(WorkingMode mode);
+
+  SessionState& session_;
+  QLocale locale_;
+
+  QGroupBox* frame1_ = nullptr;
+  QGroupBox* frame2_ = nullptr;
+  QGroupBox* frame3_ = nullptr;
+
+  QComboBox* cmbrt_ = nullptr;
+  QComboBox* cmbl_ = nullptr;
+  QComboBox* cmbdpd_ = nullptr;
+  QLabel* lbl8_ = nullptr;
+  std::array<QLineEdit*, kInputFields.size()> inputEdits_{};
+  std::array<QLabel*, kInputFields.size()> inputLabels_{};
+
+  QPushButton* cmdfitting_ = nullptr;
+  QPushButton* cmdcalculate_ = nullptr;
+  QPushButton* cmdclose_ = nullptr;
+
+  QLineEdit* txtlinesize_ = nullptr;
+  QLabel* lbl13_ = nullptr;
+  QLineEdit* txttpd_ = nullptr;
+  QLabel* lbl15_ = nullptr;
+  QLineEdit* txtvelocity_ = nullptr;
+  QLabel* lbl17_ = nullptr;
+  QLineEdit* txtel_ = nullptr;
+  QLabel* lbl19_ = nullptr;
+  QLineEdit* txttrap_ = nullptr;
+  ClickableLabel* lblriser_ = nullptr;
+  QCheckBox* check1_ = nullptr;
+  QLabel* animatedGif1_ = nullptr;
+};
+
+}  // namespace kestrin

@@ -1,0 +1,96 @@
+// The unit system and the working mode as the main window follows them: the
+// dialogs choose, the window converts, relabels and refills its lists.
+
+#include "gui/frmmain.h"
+#include "gui/dialogs/frmprocess.h"
+#include "gui/dialogs/frmunit.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace kestrin {
+
+void Frmmain::ShowUnitsDialog() {
+  Frmunit dialog(session_.unit, this);
+  if (dialog.exec() == QDialog::Accepted) applyUnitSystem(dialog.chosenUnit());
+}
+
+void Frmmain::ShowProcessDialog() {
+  Frmprocess dialog(session_.mode, this);
+  if (dialog.exec() == QDialog::Accepted) applyWorkingMode(dialog.chosenMode());
+}
+
+void Frmmain::applyUnitSystem(UnitSystem unit) {
+  session_.unit = unit;
+  if (session_.unitHistory != unit) {
+    ClearOutputs();
+    ClearRiserResults();
+    // Values are converted before the labels change, from the system the
+    // window is filled in.
+    ConvertEntries(session_.unitHistory, unit);
+    ShowUnitTexts(unit);
+  }
+  session_.unitHistory = unit;
+}
+
+void Frmmain::applyWorkingMode(WorkingMode mode) {
+  session_.mode = mode;
+  if (session_.modeHistory != mode) {
+    ClearOutputs();
+    ClearRiserResults();
+    ShowModeList(mode);
+  }
+  session_.modeHistory = mode;
+}
+
+void Frmmain::restoreUnitAndMode(UnitSystem unit, WorkingMode mode, const QString& designDropText) {
+  ClearOutputs();
+  // The mode goes first: the unit texts read it for Lbl8 and the list.
+  session_.mode = mode;
+  session_.unit = unit;
+  session_.unitHistory = unit;
+  ShowUnitTexts(unit);
+  session_.modeHistory = mode;
+  ShowModeList(mode);
+  setDesignDropText(designDropText);
+}
+
+void Frmmain::ConvertEntries(UnitSystem from, UnitSystem to) {
+  for (const InputField field : kInputFields) {
+    QLineEdit* edit = InputEdit(field);
+    const QString converted = ConvertedEntry(field, edit->text(), from, to, locale_);
+    if (converted != edit->text()) edit->setText(converted);
+  }
+}
+
+void Frmmain::ShowUnitTexts(UnitSystem unit) {
+  for (const InputField field : kInputFields) {
+    InputLabel(field)->setText(LabelCaption(field, unit));
+    InputEdit(field)->setToolTip(ToolTip(field, unit));
+  }
+  lbl8_->setText(DesignDropCaption(unit, session_.mode));
+  if (session_.mode == WorkingMode::Design) {
+    // A design pressure drop is not converted: the list of the new system
+    // replaces it and nothing is chosen.
+    cmbdpd_->clear();
+    cmbdpd_->addItems(DesignDropList(unit, WorkingMode::Design));
+    cmbdpd_->setCurrentIndex(-1);
+    cmbdpd_->clearEditText();
+  }
+  lbl15_->setText(PressureDropUnit(unit));
+  lbl17_->setText(VelocityUnit(unit));
+  lbl19_->setText(LengthUnit(unit));
+  UpdateRangeToolTips();
+}
+
+void Frmmain::ShowModeList(WorkingMode mode) {
+  lbl8_->setText(DesignDropCaption(session_.unit, mode));
+  cmbdpd_->clear();
+  cmbdpd_->addItems(DesignDropList(session_.unit, mode));
+  cmbdpd_->setCurrentIndex(-1);
+  cmbdpd_->clearEditText();
+  UpdateRangeToolTips();
+}
+
+}  // namespace kestrin

@@ -1,0 +1,40 @@
+#include "gui/program.h"
+
+#include "gui/project_commands.h"
+#include "gui/help/help_commands.h"
+#include "gui/print_commands.h"
+#include "core/report/report_model.h"
+#include "gui/window_commands.h"
+
+#include <QAction>
+
+namespace kestrin {
+namespace {
+
+// What the report reads of the output frame.
+MainOutputTexts ReportOutputsOf(const Frmmain& main) {
+  return {main.outputTexts(), main.doubleRiserAccepted()};
+}
+
+}  // namespace
+
+Program::Program() : print_(std::make_unique<PrintCommands>(session_, &main_)) {
+  ConnectSizingWindows(main_);
+  ConnectProjectCommands(main_);
+  ConnectMenus();
+}
+
+Program::~Program() = default;
+
+void Program::ConnectMenus() {
+  auto on = [this](const char* name, auto command) {
+    QObject::connect(main_.menuAction(QString::fromLatin1(name)), &QAction::triggered, &main_, command);
+  };
+  on("print", [this] { print_->Print(main_.inputTexts(), ReportOutputsOf(main_)); });
+  on("Printsetup", [this] { print_->PrintSetup(); });
+  on("pipingGuide", [this] { ShowPipingGuide(&main_); });
+  on("web", [] { OpenMakerWebsite(); });
+  on("About", [this] { ShowAbout(&main_); });
+}
+
+}  // namespace kestrin

@@ -1,0 +1,34 @@
+#pragma once
+// The desktop program once it has started: one session of settings, the main
+// window, and every menu command and button connected to its window or
+// command.
+
+#include "gui/frmmain.h"
+#include "core/session_state.h"
+
+#include <memory>
+
+namespace kestrin {
+
+class PrintCommands;
+
+class Program {
+ public:
+  Program();
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  Frmmain& mainWindow() { return main_; }
+  SessionState& session() { return session_; }
+  PrintCommands& printCommands() { return *print_; }
+
+ private:
+  void ConnectMenus();
+
+  SessionState session_;
+  Frmmain main_{session_};
+  std::unique_ptr<PrintCommands> print_;
+};
+
+}  // namespace kestrin

@@ -1,0 +1,206 @@
+#include "core/report/report_model.h"
+
+#include <gtest/gtest.h>
+
+namespace kestrin {
+namespace {
+
+const QLocale kC = QLocale::c();
+const QDateTime kPrinted(QDate(2006, 12, 7), QTime(14, 5, 9));
+
+ReportInputs SuctionCase() {
+  ReportInputs in;
+  in.fields = {u"R22"_qs, u"20"_qs,  u"40"_qs, u"105"_qs, u"10"_qs, u"5"_qs,
+               u"Suction"_qs, u"2"_qs, u"100"_qs, u"20"_qs, u"0"_qs};
+  in.outputs = {{u"2 1/8"_qs, u"Copper Tube Outside diameter (2 Nominal size)"_qs, u"1.23"_qs, u"45.12"_qs,
+                 u"130.5"_qs, u"1"_qs},
+                false};
+  in.fittingCounts = {u"1"_qs, u"0"_qs, u"0"_qs, u"0"_qs, u"4"_qs, u"2"_qs, u"1"_qs, u"0"_qs, u"0"_qs, u"1"_qs};
+  return in;
+}
+
+ReportModel Build(const ReportInputs& in) { return BuildReport(in, kPrinted, kC); }
+
+TEST(ReportModel, CaptionsFollowTheUnitSystemWithTheirOwnDotLeaders) {
+  struct Row {
+    const char* name;
+    const char* ip;
+    const char* si;
+  };
+  const Row rows[] = {
+      {"L1", "Refrigerant type : .....................................",
+       "Refrigerant type : ....................................."},
+      {"L2", "System Capacity (tons):  ..........................",
+       "System Capacity (Kw):  ............................."},
+      {"L4", "Condensing Temperature (F) :  ................", "Condensing Temperature (C) :  ................."},
+      {"L7", "Design Pressure Drop (psi) :  ...................",
+       "Design Pressure Drop (bar) :  ...................."},
+      {"L10", "Additional loss (psi) :  ...............................",
+       "Additional loss (bar) :  ................................"},
+      {"L14", "No. of Check Valves :   ............................",
+       "No. of Check Valves :   ............................"},
+      {"L20", "No. of Sight Glass's :  ..............................",
+       "No. of Sight Glass's :  .............................."},
+      {"L24", "Total Pressure Drop  :  ................", "Total Pressure Drop  :  ................"},
+      {"L26", "FPS", "m/s"},
+      {"L27", "PSI", "bar"},
+      {"L28", "Ft", "meter"},
+  };
+  ReportInputs in = SuctionCase();
+  const ReportModel ip = Build(in);
+  in.unit = UnitSystem::SI;
+  const ReportModel si = Build(in);
+  for (const Row& row : rows) {
+    const QString name = QString::fromLatin1(row.name);
+    EXPECT_EQ(ip.Text(name).toStdString(), row.ip) << row.name;
+    EXPECT_EQ(si.Text(name).toStdString(), row.si) << row.name;
+  }
+}
+
+TEST(ReportModel, InputsFittingsAndOutputsFillTheirFields) {
+  const ReportModel m = Build(SuctionCase());
+  EXPECT_EQ(m.Text(u"T1"_qs), u"R22"_qs);
+  EXPECT_EQ(m.Text(u"T2"_qs), u"20"_qs);
+  EXPECT_EQ(m.Text(u"T7"_qs), u"2"_qs);
+  EXPECT_EQ(m.Text(u"T10"_qs), u"0"_qs);
+  EXPECT_EQ(m.Text(u"T11"_qs), u"1"_qs);
+  EXPECT_EQ(m.Text(u"T15"_qs), u"4"_qs);
+  EXPECT_EQ(m.Text(u"T20"_qs), u"1"_qs);
+  // Without an accepted riser each main value is still followed by the gap.
+  EXPECT_EQ(m.Text(u"T21"_qs), u"2 1/8   "_qs);
+  EXPECT_EQ(m.Text(u"T22"_qs), u"45.12   "_qs);
+  EXPECT_EQ(m.Text(u"T23"_qs), u"1.23"_qs);
+  EXPECT_EQ(m.Text(u"T24"_qs), u"130.5"_qs);
+  EXPECT_EQ(m.Text(u"T25"_qs), u"1"_qs);
+  EXPECT_EQ(m.Text(u"Lblline"_qs), u"Suction  line : From Evaporator To Compressor"_qs);
+  EXPECT_EQ(m.Place(u"T7"_qs), QRect(5040, 4560 + 6 * 360, 1575, 285));
+  EXPECT_EQ(m.Place(u"L20"_qs), QRect(6960, 4560 + 9 * 360, 3000, 255));
+}
+
+TEST(ReportModel, CheckingModeReplacesTheDesignDropBesideItsCaption) {
+  ReportInputs in = SuctionCase();
+  in.mode = WorkingMode::Checking;
+  in.unit = UnitSystem::SI;
+  in.fields.designDrop = u"1 3/8"_qs;
+  const ReportModel m = Build(in);
+  EXPECT_EQ(m.Text(u"T7"_qs), u"checking mode"_qs);
+  EXPECT_EQ(m.Text(u"L7"_qs), u"Design Pressure Drop (bar) :  ...................."_qs);
+}
+
+TEST(ReportModel, AcceptedSuctionRiserSitsBesideTheFullLoadValues) {
+  ReportInputs in = SuctionCase();
+  in.outputs.doubleRiser = true;
+  in.riserOutput1 = u"1 1/8"_qs;
+  in.riserOutput2 = u"38.40"_qs;
+  const ReportModel m = Build(in);
+  EXPECT_EQ(m.Text(u"T21"_qs), u"2 1/8   1 1/8"_qs);
+  EXPECT_EQ(m.Text(u"T22"_qs), u"45.12   38.40"_qs);
+  EXPECT_EQ(m.Text(u"Lbl30"_qs), u"      Double Riser"_qs);
+  EXPECT_EQ(m.Place(u"T22"_qs).width(), 1300);
+  EXPECT_EQ(m.Place(u"T23"_qs).width(), 800);
+  EXPECT_EQ(m.Place(u"L26"_qs).left(), 5520);
+  EXPECT_EQ(m.Place(u"L27"_qs).left(), 5520);
+  EXPECT_EQ(m.drawing, ReportDrawing::SuctionRiser);
+  EXPECT_EQ(m.drawingPlace, QRect(360, 10320, 3000, 4005));
+  EXPECT_EQ(m.fullLoadSize, u"2 1/8"_qs);
+  EXPECT_EQ(m.partLoadSize, u"1 1/8"_qs);
+  EXPECT_EQ(m.Text(u"Label6"_qs), u"Riser"_qs);
+
+  in.fields.line = u"Discharge"_qs;
+  const ReportModel discharge = Build(in);
+  EXPECT_EQ(discharge.drawing, ReportDrawing::DischargeRiser);
+  EXPECT_EQ(discharge.drawingPlace, QRect(360, 10200, 3000, 4005));
+}
+
+TEST(ReportModel, CancelledRiserStillAppendsItsValuesButShowsTheTrap) {
+  ReportInputs in = SuctionCase();
+  in.riserOutput1 = u"1 1/8"_qs;
+  in.riserOutput2 = u"38.40"_qs;
+  const ReportModel m = Build(in);
+  EXPECT_EQ(m.Text(u"T21"_qs), u"2 1/8   1 1/8"_qs);
+  EXPECT_EQ(m.Text(u"Lbl30"_qs), in.outputs.description);
+  EXPECT_EQ(m.Place(u"T22"_qs).width(), 600);
+  EXPECT_EQ(m.Place(u"T23"_qs).width(), 600);
+  EXPECT_EQ(m.Place(u"L26"_qs).left(), 4920);
+  EXPECT_EQ(m.drawing, ReportDrawing::Trap);
+  EXPECT_EQ(m.drawingPlace, QRect(360, 11400, 2745, 2460));
+  EXPECT_EQ(m.Text(u"Label6"_qs), u"Trap"_qs);
+  EXPECT_TRUE(m.partLoadSize.isEmpty());
+}
+
+TEST(ReportModel, ATickLeftOnALineWithoutRisersShowsTheTrap) {
+  ReportInputs in = SuctionCase();
+  in.outputs.doubleRiser = true;
+  in.fields.line = u"Liquid"_qs;
+  const ReportModel m = Build(in);
+  EXPECT_EQ(m.drawing, ReportDrawing::Trap);
+  EXPECT_EQ(m.Text(u"Label6"_qs), u"Trap"_qs);
+}
+
+TEST(ReportModel, LineDescriptionByLineAndNoneForAnyOtherText) {
+  ReportInputs in = SuctionCase();
+  const std::pair<const char*, const char*> lines[] = {
+      {"Discharge", "Discharge  line : From Compressor To Condenser"},
+      {"Liquid", "Liquid  line : From Condenser To Evaporator"},
+      {"", ""},
+      {"suction", ""},
+  };
+  for (const auto& [line, description] : lines) {
+    in.fields.line = QString::fromLatin1(line);
+    EXPECT_EQ(Build(in).Text(u"Lblline"_qs).toStdString(), description) << line;
+  }
+}
+
+TEST(ReportModel, DatesTimeTitleAndFixedLines) {
+  ReportInputs in = SuctionCase();
+  in.title = {u"Northwind Foods"_qs, u"Cold store 3"_qs, u"Line A\nLine B"_qs};
+  const ReportModel m = Build(in);
+  EXPECT_EQ(m.Text(u"Txtmdate"_qs), u"7/12/2006   "_qs);
+  EXPECT_EQ(m.Text(u"Txtdate"_qs), u"1385/9/16   thursday"_qs);
+  EXPECT_EQ(m.Text(u"Txttime"_qs), u"14:05:09"_qs);
+  EXPECT_EQ(m.Text(u"Txtcustomer"_qs), u"Northwind Foods"_qs);
+  EXPECT_EQ(m.Text(u"Txtnote"_qs), u"Line A\nLine B"_qs);
+  EXPECT_EQ(m.Place(u"Txtnote"_qs), QRect(1320, 2520, 7335, 735));
+  EXPECT_TRUE(m.Text(u"Text1"_qs).contains(QStringLiteral(KESTRIN_VERSION)));
+  EXPECT_FALSE(m.Text(u"Text3"_qs).isEmpty());
+  EXPECT_EQ(ReportTimeText(QTime(16, 2, 3), QLocale(QLocale::English, QLocale::UnitedStates)), u"4:02:03 PM"_qs);
+}
+
+TEST(ReportModel, ReportBeforeAnyCalculationHasEmptyOutputsAndTheTrap) {
+  const ReportModel m = Build(ReportInputs{});
+  EXPECT_EQ(m.Text(u"T21"_qs), u"   "_qs);
+  EXPECT_TRUE(m.Text(u"T23"_qs).isEmpty());
+  EXPECT_TRUE(m.Text(u"Lblline"_qs).isEmpty());
+  EXPECT_EQ(m.drawing, ReportDrawing::Trap);
+  const QRect sheet(0, 0, kReportPageWidth, kReportPageHeight);
+  for (const ReportText& text : m.texts) {
+    EXPECT_TRUE(sheet.contains(text.place)) << text.name.toStdString();
+  }
+  EXPECT_TRUE(sheet.contains(m.pipingPicture));
+  EXPECT_TRUE(sheet.contains(m.plotPicture));
+}
+
+TEST(ReportInputs, TakeTheStateAsTheDialogsWouldShowIt) {
+  SessionState state;
+  state.unit = UnitSystem::SI;
+  state.mode = WorkingMode::Checking;
+  state.fittingCounts[0] = u"6"_qs;      // above the solenoid valve's 5
+  state.fittingCounts[1] = u"3"_qs;
+  state.fittingCounts[2] = u"many"_qs;   // only a project file brings such a text
+  state.fittingCounts[4] = u"200"_qs;    // the elbows' limit itself
+  state.fittingCounts[5] = u"-1.5"_qs;   // a pasted negative stays
+  state.note = u"note"_qs;
+  state.riserOutput1 = u"7/8"_qs;
+  const ReportInputs in = ReportInputsOf({}, {}, state, kC);
+  const std::array<QString, kFittingTypeCount> shown = {
+      QString(), u"3"_qs, QString(), QString(), u"200"_qs, u"-1.5"_qs, QString(), QString(), QString(), QString()};
+  EXPECT_EQ(in.fittingCounts, shown);
+  EXPECT_EQ(in.unit, UnitSystem::SI);
+  EXPECT_EQ(in.mode, WorkingMode::Checking);
+  EXPECT_TRUE(in.title.customer.isEmpty());
+  EXPECT_EQ(in.title.note, u"note"_qs);
+  EXPECT_EQ(in.riserOutput1, u"7/8"_qs);
+}
+
+}  // namespace
+}  // namespace kestrin

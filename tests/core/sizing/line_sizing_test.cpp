@@ -1,0 +1,185 @@
+#include "core/sizing/line_sizing.h"
+
+#include "core/physics/refrigerant_properties.h"
+#include "core/physics/tube_catalogue.h"
+#include "sample_cases.h"
+
+#include <gtest/gtest.h>
+
+namespace kestrin {
+namespace {
+
+const QLocale kC = QLocale::c();
+constexpr LineType kLines[] = {LineType::Suction, LineType::Discharge, LineType::Liquid};
+
+LineEvaluation Evaluate(const DesignCase& c, int size) {
+  const auto flow = FlowOf(ProfileOf(c.line), c, c.capacityTons);
+  EXPECT_TRUE(flow.ok());
+  return EvaluateSize(c, flow.value(), size);
+}
+
+TEST(DesignMode, PassesOverASizeWhosePressureDropEqualsTheDesignDrop) {
+  for (LineType line : kLines) {
+    DesignCase c = samples::TwentyTonR22(line);
+    const auto chosen = SizeLineDesign(ProfileOf(line), c, c.capacityTons);
+    ASSERT_TRUE(chosen.ok());
+    const int size = chosen.value().sizeIndex;
+    c.designDropPsi = chosen.value().pressureDropPsi;  // exactly the drop of that size
+    const auto next = SizeLineDesign(ProfileOf(line), c, c.capacityTons);
+    ASSERT_TRUE(next.ok());
+    EXPECT_EQ(next.value().sizeIndex, size + 1) << LineName(line).toStdString();
+  }
+}
+
+TEST(DesignMode, TakesTheFirstSizeBelowTheDesignDrop) {
+  for (LineType line : kLines) {
+    const DesignCase c = samples::TwentyTonR22(line);
+    const auto chosen = SizeLineDesign(ProfileOf(line), c, c.capacityTons);
+    ASSERT_TRUE(chosen.ok());
+    EXPECT_LT(chosen.value().pressureDropPsi, c.designDropPsi);
+    for (int smaller = 1; smaller < chosen.value().sizeIndex; ++smaller)
+      EXPECT_GE(Evaluate(c, smaller).pressureDropPsi, c.designDropPsi);
+  }
+}
+
+TEST(DesignMode, RaisingTheDesignDropNeverChoosesALargerSize) {
+  for (LineType line : kLines) {
+    DesignCase c = samples::TwentyTonR22(line);
+    int previous = kTubeSizeCount + 1;
+    for (double drop = 0.5; drop <= 8; drop += 0.25) {
+      c.designDropPsi = drop;
+      const auto chosen = SizeLineDesign(ProfileOf(line), c, c.capacityTons);
+      if (!chosen.ok()) continue;
+      EXPECT_LE(chosen.value().sizeIndex, previous);
+      previous = chosen.value().sizeIndex;
+    }
+  }
+}
+
+TEST(DesignMode, ADesignDropNotAboveTheAdditionalLossIsNeverMet) {
+  DesignCase c = samples::TwentyTonR22(LineType::Discharge);
+  c.additionalLossPsi = 2;
+  const auto chosen = SizeLineDesign(ProfileOf(c.line), c, c.capacityTons);
+  ASSERT_FALSE(chosen.ok());
+  EXPECT_EQ(chosen.refusal().message, u"There is not any pipe size with this data."_qs);
+  EXPECT_TRUE(chosen.refusal().field.isEmpty());
+}
+
+TEST(Evaluation, FollowsTheLineFormulas) {
+  DesignCase c = samples::TwentyTonR22(LineType::Suction);
+  c.riserLengthFt = 20;
+  c.additionalLossPsi = 0.5;
+  const LineEvaluation e = Evaluate(c, 8);
+  const double tvap = 52, tliq = 96;
+  const double m = 12000 * 20 / RefrigeratingEffect(Refrigerant::R22, tliq, tvap);
+  const double d = 0.16325, rho = VapourDensity(Refrigerant::R22, tvap);
+  const double v = 4 * m / (d * d * rho * 11304);
+  EXPECT_NEAR(e.reynolds, m / (VapourViscosity(Refrigerant::R22, tvap) * d), 1e-6);
+  EXPECT_DOUBLE_EQ(e.equivalentLengthFt, 100 + 4.5 * 3.9 + 1 * (6 * 3.9 + 1));
+  EXPECT_NEAR(e.velocityFps, v, 1e-12);
+  EXPECT_NEAR(e.pressureDropPsi, e.frictionFactor * e.equivalentLengthFt * rho * v * v / (9273.6 * d) + 0.5, 1e-12);
+}
+
+TEST(LiquidLine, MassFlowIgnoresSuperheatAndSubcooling) {
+  DesignCase c = samples::TwentyTonR22(LineType::Liquid);
+  const LineEvaluation base = Evaluate(c, 5);
+  c.superheatF = 30;
+  EXPECT_DOUBLE_EQ(Evaluate(c, 5).pressureDropPsi, base.pressureDropPsi);
+  c.subcoolF = 0;  // the liquid is warmer: lighter, so faster, but the same mass flow
+  const LineEvaluation warmer = Evaluate(c, 5);
+  EXPECT_GT(warmer.velocityFps, base.velocityFps);
+  EXPECT_NEAR(warmer.velocityFps * LiquidDensity(Refrigerant::R22, 106),
+              base.velocityFps * LiquidDensity(Refrigerant::R22, 96), 1e-9);
+}
+
+TEST(Traps, ShownFromTheRiserAsTypedInTheUnitShown) {
+  struct Case {
+    double typed;
+    UnitSystem unit;
+    int traps;
+  };
+  for (const Case& c : {Case{8.2, UnitSystem::IP, 0}, Case{8.203, UnitSystem::IP, 1}, Case{19.68504, UnitSystem::IP, 2},
+                        Case{2.49, UnitSystem::SI, 0}, Case{2.5, UnitSystem::SI, 1}, Case{6, UnitSystem::SI, 2},
+                        Case{12, UnitSystem::SI, 3}, Case{0, UnitSystem::SI, 0}})
+    EXPECT_EQ(TrapsShown(c.typed, c.unit), c.traps) << c.typed;
+}
+
+TEST(Traps, SIEdgesShowATrapThatTheEquivalentLengthDoesNotCarry) {
+  DesignCase c = samples::TwentyTonR22(LineType::Suction);
+  c.riserLengthFt = 2.5 * 3.2808399;  // 8.20209975 ft: below 8.203
+  const LineEvaluation e = Evaluate(c, 6);
+  EXPECT_DOUBLE_EQ(e.equivalentLengthFt, 100);
+  const ShownResult shown = ShowResult(ProfileOf(c.line), e, WorkingMode::Design, UnitSystem::SI, 2.5, kC);
+  EXPECT_EQ(shown.traps, u"1"_qs);
+  c.riserLengthFt = 6 * 3.2808399;  // 19.6850394 ft: just below 19.68504
+  EXPECT_DOUBLE_EQ(Evaluate(c, 6).equivalentLengthFt, 100 + 4.5 * 2.4);
+}
+
+TEST(Traps, LiquidDesignShowsNoneButCheckingCountsThem) {
+  const LineEvaluation e = Evaluate(samples::TwentyTonR22(LineType::Liquid), 5);
+  const LineProfile& liquid = ProfileOf(LineType::Liquid);
+  EXPECT_EQ(ShowResult(liquid, e, WorkingMode::Design, UnitSystem::IP, 8.203, kC).traps, u"0"_qs);
+  EXPECT_EQ(ShowResult(liquid, e, WorkingMode::Checking, UnitSystem::IP, 8.203, kC).traps, u"1"_qs);
+}
+
+TEST(ShownResult, IPAndSITextsWithTheirFactors) {
+  LineEvaluation e;
+  e.sizeIndex = 5;
+  e.pressureDropPsi = 1.2345;
+  e.velocityFps = 30.004;
+  e.equivalentLengthFt = 123.45;
+  const LineProfile& suction = ProfileOf(LineType::Suction);
+  const ShownResult ip = ShowResult(suction, e, WorkingMode::Design, UnitSystem::IP, 0, kC);
+  EXPECT_EQ(ip.totalPressureDrop, u"1.23"_qs);
+  EXPECT_EQ(ip.velocity, u"30.00"_qs);
+  EXPECT_EQ(ip.equivalentLength, u"123.5"_qs);
+  EXPECT_EQ(ip.lineSize, u"1 1/8"_qs);
+  EXPECT_EQ(ip.description, u"Copper Tube Outside diameter (1 Nominal size)"_qs);
+  const ShownResult si = ShowResult(suction, e, WorkingMode::Design, UnitSystem::SI, 0, kC);
+  EXPECT_EQ(si.totalPressureDrop, u"0.09"_qs);  // 1.2345 x 0.068947573
+  EXPECT_EQ(si.velocity, u"9.15"_qs);           // 30.004 x 0.3048
+  EXPECT_EQ(si.equivalentLength, u"37.6"_qs);   // 123.45 x 0.304799999
+}
+
+TEST(VelocityBand, JudgedOnTheRoundedTextBothEndsInside) {
+  const auto band = ProfileOf(LineType::Suction).bandIP;
+  struct Case {
+    const char16_t* shown;
+    bool inside;
+  };
+  for (const Case& c : {Case{u"15.00", true}, Case{u"65.00", true}, Case{u"65.01", false}, Case{u"14.99", false}})
+    EXPECT_EQ(VelocityInBand(QString::fromUtf16(c.shown), band, kC), c.inside);
+  EXPECT_EQ(ShownVelocity(14.996, UnitSystem::IP, kC), u"15.00"_qs);
+  EXPECT_FALSE(VelocityInBand(u"1.00"_qs, ProfileOf(LineType::Liquid).bandIP, kC).has_value());
+  EXPECT_EQ(VelocityInBand(u"20.00"_qs, ProfileOf(LineType::Discharge).bandSI, kC), true);
+}
+
+TEST(NoPhysicalFlow, IsRefusedWithAClearMessageRatherThanANumber) {
+  DesignCase zero = samples::TwentyTonR22(LineType::Suction);
+  zero.capacityTons = 0;
+  DesignCase coldHot = samples::TwentyTonR22(LineType::Discharge);
+  coldHot.refrigerant = Refrigerant::R407C;
+  coldHot.evaporatingF = -40;
+  coldHot.condensingF = 150;
+  coldHot.superheatF = 0;
+  for (const DesignCase& c : {zero, coldHot}) {
+    const auto design = SizeLineDesign(ProfileOf(c.line), c, c.capacityTons);
+    ASSERT_FALSE(design.ok());
+    EXPECT_TRUE(design.refusal().message.startsWith(u"The line cannot be sized with this data"_qs));
+    EXPECT_FALSE(CheckLine(ProfileOf(c.line), c, 5).ok());
+  }
+}
+
+TEST(Dispatch, EachLineRunsItsOwnProfile) {
+  for (LineType line : kLines) {
+    DesignCase c = samples::TwentyTonR22(line);
+    const auto shown = SizeLine(c, WorkingMode::Checking, 6, UnitSystem::IP, 0, kC);
+    ASSERT_TRUE(shown.ok());
+    EXPECT_EQ(shown.value().lineSize, u"1 3/8"_qs);
+    EXPECT_EQ(shown.value().raw.velocityFps, Evaluate(c, 6).velocityFps);
+  }
+  EXPECT_FALSE(SizeLine(samples::TwentyTonR22(LineType::Suction), WorkingMode::Checking, 0, UnitSystem::IP, 0, kC).ok());
+}
+
+}  // namespace
+}  // namespace kestrin

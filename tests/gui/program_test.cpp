@@ -1,0 +1,83 @@
+// The program as started: every menu entry and button reaches its window or
+// command.
+
+#include "gui/program.h"
+#include "gui/window_test_support.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace kestrin {
+namespace {
+
+using testing::ModalWatcher;
+
+class ProgramTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void menuEntriesOpenTheirDialogs_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("Units") << QStringLiteral("units") << QStringLiteral("Frmunit");
+    QTest::newRow("Process") << QStringLiteral("Process") << QStringLiteral("Frmprocess");
+    QTest::newRow("Print") << QStringLiteral("print") << QStringLiteral("Frmtitle");
+    QTest::newRow("About") << QStringLiteral("About") << QStringLiteral("frmAbout");
+    QTest::newRow("Open") << QStringLiteral("open") << QString();
+    QTest::newRow("Save") << QStringLiteral("save") << QString();
+    QTest::newRow("Print Setup") << QStringLiteral("Printsetup") << QString();
+  }
+
+  void menuEntriesOpenTheirDialogs() {
+    QFETCH(QString, entry);
+    QFETCH(QString, dialog);
+    Program program;
+    program.mainWindow().show();
+    QAction* action = program.mainWindow().menuAction(entry);
+    QVERIFY2(action, qPrintable(entry));
+    ModalWatcher watcher;
+    QString seen;
+    watcher.onNextDialog([&seen](QDialog* opened) {
+      seen = opened->objectName().isEmpty() ? QString::fromLatin1(opened->metaObject()->className())
+                                            : opened->objectName();
+      opened->reject();
+    });
+    action->trigger();
+    QTRY_VERIFY(!seen.isEmpty());
+    if (!dialog.isEmpty()) QCOMPARE(seen, dialog);
+    QCOMPARE(watcher.unexpectedDialogs(), 0);
+  }
+
+  void buttonsOpenTheFittingsAndDoubleRiserWindows() {
+    Program program;
+    program.mainWindow().show();
+    ModalWatcher watcher;
+    QStringList seen;
+    auto record = [&seen](QDialog* opened) {
+      seen << opened->objectName();
+      opened->reject();
+    };
+    watcher.onNextDialog(record);
+    watcher.onNextDialog(record);
+    QTest::mouseClick(program.mainWindow().findChild<QPushButton*>(QStringLiteral("Cmdfitting")), Qt::LeftButton);
+    Q_EMIT program.mainWindow().doubleRiserRequested();
+    QTRY_COMPARE(seen, QStringList({QStringLiteral("Frmfitting"), QStringLiteral("Frmdoubleriser")}));
+  }
+
+  void exitEndsTheProgram() {
+    Program program;
+    program.mainWindow().show();
+    QSignalSpy closed(&program.mainWindow(), &Frmmain::closed);
+    program.mainWindow().menuAction(QStringLiteral("exit"))->trigger();
+    QTRY_COMPARE(closed.count(), 1);
+    QVERIFY(!program.mainWindow().isVisible());
+  }
+};
+
+}  // namespace
+}  // namespace kestrin
+
+QTEST_MAIN(kestrin::ProgramTest)
+#include "program_test.moc"

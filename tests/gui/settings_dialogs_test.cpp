@@ -1,0 +1,213 @@
+// The units and process dialogs, opened from the main window's menu as the
+// user opens them, and what a real change does to the main window.
+
+#include "gui/frmmain.h"
+#include "gui/frmmain_test_case.h"
+#include "gui/window_test_support.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+
+#include <memory>
+
+using namespace kestrin;
+using namespace kestrin::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum class Leave { ByOk, ByClosing };
+
+QStringList Items(const QComboBox* list) {
+  QStringList texts;
+  for (int i = 0; i < list->count(); ++i) texts.append(list->itemText(i));
+  return texts;
+}
+
+const QStringList kTubes = {u"5/8"_s,   u"3/4"_s,   u"7/8"_s,   u"1 1/8"_s, u"1 3/8"_s,
+                            u"1 5/8"_s, u"2 1/8"_s, u"2 5/8"_s, u"3 1/8"_s, u"3 5/8"_s};
+const QStringList kSiDrops = {u"0.05"_s, u"0.1"_s, u"0.2"_s, u"0.3"_s, u"0.4"_s};
+
+}  // namespace
+
+class SettingsDialogsTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<SessionState> session_;
+  std::unique_ptr<Frmmain> window_;
+
+  QLineEdit* Edit(const char* name) const { return window_->findChild<QLineEdit*>(QString::fromLatin1(name)); }
+  QComboBox* DesignDrop() const { return window_->findChild<QComboBox*>(u"Cmbdpd"_s); }
+  QString Caption(const char* name) const {
+    return window_->findChild<QLabel*>(QString::fromLatin1(name))->text();
+  }
+
+  // Opens a settings dialog from the menu, ticks `option` and leaves it;
+  // returns the option that was ticked when it opened.
+  QString Choose(const char* menuEntry, const char* dialogName, const char* title, const char* option,
+                 Leave leave) {
+    ModalWatcher watcher;
+    QString tickedAtOpening;
+    watcher.onNextDialog([&](QDialog* dialog) {
+      QCOMPARE(dialog->objectName(), QString::fromLatin1(dialogName));
+      QCOMPARE(dialog->windowTitle(), QString::fromLatin1(title));
+      QVERIFY(dialog->isModal());
+      KESTRIN_FIND(QGroupBox, frame, dialog, "Frame1");
+      for (QRadioButton* button : frame->findChildren<QRadioButton*>()) {
+        if (button->isChecked()) tickedAtOpening = button->objectName();
+      }
+      KESTRIN_FIND(QRadioButton, choice, frame, option);
+      QTest::mouseClick(choice, Qt::LeftButton);
+      if (leave == Leave::ByOk) {
+        auto* ok = dialog->findChild<QPushButton*>();
+        QVERIFY(ok && ok->text() == u"OK"_s);
+        QTest::mouseClick(ok, Qt::LeftButton);
+      } else {
+        dialog->close();
+      }
+    });
+    window_->menuAction(QString::fromLatin1(menuEntry))->trigger();
+    return tickedAtOpening;
+  }
+  QString ChooseUnits(const char* option, Leave leave = Leave::ByOk) {
+    return Choose("units", "Frmunit", "Default Units", option, leave);
+  }
+  QString ChooseProcess(const char* option, Leave leave = Leave::ByOk) {
+    return Choose("Process", "Frmprocess", "Process", option, leave);
+  }
+
+  void CalculateQuietly() {
+    ModalWatcher watcher;
+    QTest::mouseClick(window_->findChild<QPushButton*>(u"Cmdcalculate"_s), Qt::LeftButton);
+    QCOMPARE(watcher.boxes().size(), 0);
+    QVERIFY(!window_->outputTexts().lineSize.isEmpty());
+  }
+
+ private Q_SLOTS:
+  void init() {
+    QLocale::setDefault(QLocale::c());
+    session_ = std::make_unique<SessionState>();
+    window_ = std::make_unique<Frmmain>(*session_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+
+  void cleanup() {
+    window_.reset();
+    session_.reset();
+  }
+
+  void switchingUnitsConvertsTypedValuesAndRelabels() {
+    TypeInto(Edit("Txtcapacity"), u"100"_s);
+    TypeInto(Edit("Txtet"), u"40"_s);
+    TypeInto(Edit("Txttll"), u"100"_s);
+    TypeInto(Edit("Txtal"), u"4"_s);
+    TypeInto(DesignDrop(), u"2"_s);
+
+    QCOMPARE(ChooseUnits("metric"), u"imperial"_s);
+    QVERIFY(session_->unit == UnitSystem::SI && session_->unitHistory == UnitSystem::SI);
+    QCOMPARE(Edit("Txtcapacity")->text(), u"352"_s);
+    QCOMPARE(Edit("Txtet")->text(), u"4"_s);
+    QCOMPARE(Edit("Txttll")->text(), u"30"_s);
+    QCOMPARE(Edit("Txtal")->text(), u"0"_s);     // 4 psi is 0.28 bar, written whole
+    QCOMPARE(Edit("Txtct")->text(), QString());  // empty stays empty
+    QCOMPARE(DesignDrop()->currentText(), QString());
+    QCOMPARE(Items(DesignDrop()), kSiDrops);
+    QCOMPARE(Caption("Lbl2"), u"System Capacity (kw) :"_s);
+    QCOMPARE(Caption("Lbl8"), u"Design Pressure Drop (bar) :"_s);
+    QCOMPARE(Caption("Lbl15") + Caption("Lbl17") + Caption("Lbl19"), u"barm/sm "_s);
+    QCOMPARE(Edit("Txtcapacity")->toolTip(), u"Valid Range Is 1 to 1500 KW"_s);
+
+    TypeInto(Edit("Txtet"), u"13"_s);  // the SI limits are in force
+    QCOMPARE(Edit("Txtet")->text(), QString());
+    TypeInto(Edit("Txtet"), u"4"_s);
+
+    // Back to IP the rounded SI numbers drift.
+    QCOMPARE(ChooseUnits("imperial"), u"metric"_s);
+    QCOMPARE(Edit("Txtcapacity")->text(), u"100"_s);
+    QCOMPARE(Edit("Txtet")->text(), u"39"_s);
+    QCOMPARE(Edit("Txttll")->text(), u"98"_s);
+    QCOMPARE(Caption("Lbl2"), u"System Capacity (tons) :"_s);
+    QCOMPARE(Caption("Lbl15") + Caption("Lbl17") + Caption("Lbl19"), u"PSIFPSFt "_s);
+    QCOMPARE(Items(DesignDrop()).size(), 7);
+  }
+
+  void okWithTheSameChoiceOrClosingChangesNothing() {
+    QVERIFY(TypeCase(window_.get(), SuctionCaseIP()));
+    CalculateQuietly();
+    const MainFieldTexts inputs = window_->inputTexts();
+    const OutputTexts outputs = window_->outputTexts();
+    const UnitCaptions captions = window_->unitCaptions();
+
+    ChooseUnits("imperial");
+    ChooseProcess("Design");
+    ChooseUnits("metric", Leave::ByClosing);
+    ChooseProcess("checking", Leave::ByClosing);
+    QVERIFY(session_->unit == UnitSystem::IP && session_->mode == WorkingMode::Design);
+    QCOMPARE(window_->inputTexts(), inputs);
+    QCOMPARE(window_->outputTexts(), outputs);
+    QCOMPARE(window_->unitCaptions(), captions);
+    QVERIFY(window_->doubleRiserOffered());
+    QCOMPARE(ChooseUnits("imperial"), u"imperial"_s);  // the choice in force is shown
+  }
+
+  void realChangesEmptyOutputsAndTheAcceptedRiser() {
+    QVERIFY(TypeCase(window_.get(), SuctionCaseIP()));
+    CalculateQuietly();
+    window_->setDoubleRiserAccepted(true);
+    session_->riserOutput1 = u"1 1/8"_s;
+    QSignalSpy cleared(window_.get(), &Frmmain::riserResultsCleared);
+
+    ChooseUnits("metric");
+    QCOMPARE(window_->outputTexts(), OutputTexts{});
+    QVERIFY(!window_->doubleRiserOffered());
+    QVERIFY(!window_->doubleRiserAccepted());
+    QVERIFY(session_->riserOutput1.isEmpty());
+    QCOMPARE(cleared.count(), 1);
+
+    QVERIFY(TypeCase(window_.get(), SuctionCaseSI()));
+    CalculateQuietly();
+    ChooseProcess("checking");
+    QCOMPARE(window_->outputTexts(), OutputTexts{});
+    QCOMPARE(cleared.count(), 3);  // the Calculate, then the change of mode
+  }
+
+  void designToCheckingAndBackRelistsTheDesignDrop() {
+    QVERIFY(TypeCase(window_.get(), SuctionCaseIP()));
+    CalculateQuietly();
+    QCOMPARE(DesignDrop()->toolTip(), u"Recommended Range : 1 to 3 psi"_s);
+
+    QCOMPARE(ChooseProcess("checking"), u"Design"_s);
+    QCOMPARE(session_->mode, WorkingMode::Checking);
+    QCOMPARE(Caption("Lbl8"), u"Line size: (OD diameter)"_s);
+    QCOMPARE(DesignDrop()->currentText(), QString());
+    QCOMPARE(Items(DesignDrop()), kTubes);
+    QCOMPARE(DesignDrop()->toolTip(), QString());
+    QCOMPARE(Edit("Txtcapacity")->text(), u"10"_s);  // the other inputs stay
+
+    QVERIFY(PickFromList(DesignDrop(), u"1 3/8"_s));
+    CalculateQuietly();
+    QCOMPARE(window_->outputTexts().lineSize, u"1 3/8"_s);
+
+    // A unit switch keeps the tube and the checking caption.
+    ChooseUnits("metric");
+    QCOMPARE(DesignDrop()->currentText(), u"1 3/8"_s);
+    QCOMPARE(Caption("Lbl8"), u"Line size: (OD diameter)"_s);
+    QCOMPARE(Items(DesignDrop()), kTubes);
+
+    // Back to design while SI is in force.
+    QCOMPARE(ChooseProcess("Design"), u"checking"_s);
+    QCOMPARE(Items(DesignDrop()), kSiDrops);
+    QCOMPARE(Caption("Lbl8"), u"Design Pressure Drop (bar) :"_s);
+    QCOMPARE(DesignDrop()->toolTip(), u"Recommended Range : 0.1 to 0.2 bar"_s);
+    QCOMPARE(DesignDrop()->currentText(), QString());
+  }
+};
+
+QTEST_MAIN(SettingsDialogsTest)
+#include "settings_dialogs_test.moc"
