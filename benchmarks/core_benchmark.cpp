@@ -1,9 +1,9 @@
 // What one press of "Calculate" costs, and the project file on the way in
 // and out.
 
-#include "core/sizing/calculate_command.h"
-#include "core/project/project_file.h"
 #include "core/physics/tube_catalogue.h"
+#include "core/project/project_file.h"
+#include "core/sizing/calculate_command.h"
 #include "core/sizing/line_sizing.h"
 #include "core/sizing/sample_cases.h"
 
@@ -26,9 +26,9 @@ DesignCase LargestSizeCase() {
 }
 
 MainFieldTexts SuctionFields() {
-  return {QStringLiteral("R22"), QStringLiteral("20"),      QStringLiteral("40"),  QStringLiteral("105"),
-          QStringLiteral("10"),  QStringLiteral("10"),      QStringLiteral("Suction"), QStringLiteral("2"),
-          QStringLiteral("100"), QStringLiteral("12"),      QStringLiteral("0")};
+  return {QStringLiteral("R22"), QStringLiteral("20"), QStringLiteral("40"),      QStringLiteral("105"),
+          QStringLiteral("10"),  QStringLiteral("10"), QStringLiteral("Suction"), QStringLiteral("2"),
+          QStringLiteral("100"), QStringLiteral("12"), QStringLiteral("0")};
 }
 
 void DesignModeOverAllElevenSizes(benchmark::State& state) {

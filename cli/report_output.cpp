@@ -4,9 +4,9 @@
 #include "drawing/report_pdf.h"
 
 #include <QDateTime>
-#include <QGuiApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 #include <memory>
 
@@ -100,8 +100,8 @@ std::vector<ExtraOutput> ReportOutputs() {
       {QStringLiteral("report"), QStringLiteral("OUT.pdf"),
        QStringLiteral("also write the results report as a PDF file"),
        [titles](const QString& out) { return std::make_unique<ReportSink>(out, titles); }},
-      TitleOption(QStringLiteral("customer"), QStringLiteral("customer on the report (default: the file's)"),
-                  titles, &TitleOverrides::customer),
+      TitleOption(QStringLiteral("customer"), QStringLiteral("customer on the report (default: the file's)"), titles,
+                  &TitleOverrides::customer),
       TitleOption(QStringLiteral("project"), QStringLiteral("project on the report (default: the file's)"), titles,
                   &TitleOverrides::project),
       TitleOption(QStringLiteral("note"), QStringLiteral("note on the report (default: the file's)"), titles,

@@ -40,15 +40,11 @@ QString JsonString(const QString& text) {
   return out;
 }
 
-QString JsonString(const std::optional<QString>& text) {
-  return text ? JsonString(*text) : QStringLiteral("null");
-}
+QString JsonString(const std::optional<QString>& text) { return text ? JsonString(*text) : QStringLiteral("null"); }
 
 QString JsonBool(bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); }
 
-QString JsonBool(const std::optional<bool>& value) {
-  return value ? JsonBool(*value) : QStringLiteral("null");
-}
+QString JsonBool(const std::optional<bool>& value) { return value ? JsonBool(*value) : QStringLiteral("null"); }
 
 // The shortest text that reads back as the same double; JSON has no NaN.
 QString JsonNumber(double value) {
@@ -116,9 +112,7 @@ QString Row(const QString& caption, const QString& value) {
 
 QString WithUnit(const QString& value, const QString& unit) { return value + u' ' + unit.trimmed(); }
 
-QString OutsideBand(bool inBand) {
-  return inBand ? QString() : QStringLiteral("  (outside the recommended range)");
-}
+QString OutsideBand(bool inBand) { return inBand ? QString() : QStringLiteral("  (outside the recommended range)"); }
 
 // ---- The sinks of the standard output.
 
@@ -177,8 +171,7 @@ int FileSizing::exitStatus() const {
 
 QLocale ProjectFileLocale() { return QLocale::c(); }
 
-FileSizing SizeProject(const QString& path, const ProjectData& project,
-                       const std::optional<QString>& minimumCapacity) {
+FileSizing SizeProject(const QString& path, const ProjectData& project, const std::optional<QString>& minimumCapacity) {
   FileSizing sizing;
   sizing.path = path;
   sizing.project = project;
@@ -193,8 +186,7 @@ FileSizing SizeProject(const QString& path, const ProjectData& project,
 
   const QLocale locale = ProjectFileLocale();
   // A freshly opened program: no design pressure drop from an earlier run.
-  sizing.calculation =
-      RunCalculate(project.fields, sizing.unit, sizing.mode, project.fittingCounts, 0.0, locale);
+  sizing.calculation = RunCalculate(project.fields, sizing.unit, sizing.mode, project.fittingCounts, 0.0, locale);
   const CalculateOutcome& calculation = *sizing.calculation;
   if (!minimumCapacity || !sizing.shown() || !calculation.offerDoubleRiser || !calculation.stored) return sizing;
 
@@ -238,9 +230,10 @@ QString SizingText(const FileSizing& sizing) {
   }
   text += Row(QStringLiteral("Line Size :"), shown->lineSize);
   text += Row(QString(), shown->description);
-  text += Row(QStringLiteral("Total Pressure Drop :"), WithUnit(shown->totalPressureDrop, PressureDropUnit(sizing.unit)));
-  text += Row(QStringLiteral("Velocity :"), WithUnit(shown->velocity, VelocityUnit(sizing.unit)) +
-                                                OutsideBand(shown->velocityInBand.value_or(true)));
+  text +=
+      Row(QStringLiteral("Total Pressure Drop :"), WithUnit(shown->totalPressureDrop, PressureDropUnit(sizing.unit)));
+  text += Row(QStringLiteral("Velocity :"),
+              WithUnit(shown->velocity, VelocityUnit(sizing.unit)) + OutsideBand(shown->velocityInBand.value_or(true)));
   text += Row(QStringLiteral("Equivalent Lengths :"), WithUnit(shown->equivalentLength, LengthUnit(sizing.unit)));
   text += Row(QStringLiteral("No of Trap :"), shown->traps);
   if (sizing.riser) {
@@ -248,7 +241,7 @@ QString SizingText(const FileSizing& sizing) {
     if (riser.ok()) {
       text += Row(QStringLiteral("Part Load Riser :"),
                   QStringLiteral("Line Size : %1   Velocity : %2")
-                      .arg(riser.value().lineSize, WithUnit(riser.value().velocity, VelocityUnit(sizing.unit))) +
+                          .arg(riser.value().lineSize, WithUnit(riser.value().velocity, VelocityUnit(sizing.unit))) +
                       OutsideBand(riser.value().velocityInBand));
     } else {
       text += Row(QStringLiteral("Part Load Riser :"), QStringLiteral("error : %1").arg(riser.refusal().message));
@@ -295,8 +288,7 @@ QString SizingJson(const FileSizing& sizing, bool withRiser) {
 
 // ---- The command line.
 
-Outcome<SizeToolOptions> ParseSizeToolArguments(const QStringList& arguments,
-                                                const std::vector<ExtraOutput>& extras) {
+Outcome<SizeToolOptions> ParseSizeToolArguments(const QStringList& arguments, const std::vector<ExtraOutput>& extras) {
   SizeToolOptions options;
   const auto usage = [](const QString& message) { return Refusal{message, QString()}; };
   bool onlyFiles = false;
@@ -343,11 +335,11 @@ Outcome<SizeToolOptions> ParseSizeToolArguments(const QStringList& arguments,
       options.minimumCapacity = value;
       continue;
     }
-    const auto extra = std::find_if(extras.begin(), extras.end(),
-                                    [&](const ExtraOutput& e) { return argument.startsWith(u"--") && e.option == name; });
+    const auto extra = std::find_if(extras.begin(), extras.end(), [&](const ExtraOutput& e) {
+      return argument.startsWith(u"--") && e.option == name;
+    });
     if (extra != extras.end()) {
-      if (!takeValue() || value->isEmpty())
-        return usage(QStringLiteral("--%1 needs a value").arg(extra->option));
+      if (!takeValue() || value->isEmpty()) return usage(QStringLiteral("--%1 needs a value").arg(extra->option));
       options.extras.emplace_back(&*extra, *value);
       continue;
     }
@@ -404,8 +396,7 @@ int RunSizeTool(const QStringList& arguments, QTextStream& out, QTextStream& err
                 const std::vector<ExtraOutput>& extras) {
   const Outcome<SizeToolOptions> parsed = ParseSizeToolArguments(arguments, extras);
   if (!parsed.ok()) {
-    err << kProgram << ": " << parsed.refusal().message << '\n'
-        << "Try 'kestrin-size --help' for more information.\n";
+    err << kProgram << ": " << parsed.refusal().message << '\n' << "Try 'kestrin-size --help' for more information.\n";
     err.flush();
     return kExitUnusable;
   }

@@ -4,9 +4,9 @@
 // output fields as text or as JSON. main() only hands over its arguments;
 // everything here can be driven from a test.
 
-#include "core/sizing/calculate_command.h"
 #include "core/outcome.h"
 #include "core/project/project_file.h"
+#include "core/sizing/calculate_command.h"
 #include "core/sizing/double_riser.h"
 
 #include <QString>
@@ -22,8 +22,8 @@ namespace kestrin {
 
 // Exit statuses.
 inline constexpr int kExitSized = 0;
-inline constexpr int kExitRefused = 1;  // a check's message, or no pipe size
-inline constexpr int kExitUnusable = 2; // usage error, or a file that cannot be read or applied
+inline constexpr int kExitRefused = 1;   // a check's message, or no pipe size
+inline constexpr int kExitUnusable = 2;  // usage error, or a file that cannot be read or applied
 
 // What one project file gave.
 struct FileSizing {

@@ -4,9 +4,9 @@
 // report title texts, the accepted part-load riser, and the design case the
 // last Calculate stored.
 
-#include "core/units/units.h"
 #include "core/sizing/design_case.h"
 #include "core/sizing/fitting_table.h"
+#include "core/units/units.h"
 
 #include <QString>
 

@@ -112,8 +112,7 @@ void PaintCoil(QPainter& painter, const QRectF& box, double lineWidth) {
   painter.drawRoundedRect(box, corner, corner);
 
   // Fins, then the tube passing back and forth through them.
-  const QRectF inner = box.adjusted(box.width() * 0.2, box.height() * 0.14, -box.width() * 0.2,
-                                    -box.height() * 0.14);
+  const QRectF inner = box.adjusted(box.width() * 0.2, box.height() * 0.14, -box.width() * 0.2, -box.height() * 0.14);
   painter.setPen(QPen(QColor(0xA9, 0xB2, 0xBD), lineWidth * 0.5));
   constexpr int kFins = 7;
   for (int i = 0; i <= kFins; ++i) {
@@ -144,8 +143,7 @@ void PaintCoil(QPainter& painter, const QRectF& box, double lineWidth) {
 
 QFont DrawingFont(int pixelSize, bool bold) {
   return FontOf({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                 QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans Condensed"),
-                 QStringLiteral("DejaVu Sans")},
+                 QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")},
                 pixelSize, bold);
 }
 

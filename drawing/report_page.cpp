@@ -1,8 +1,8 @@
 #include "drawing/report_page.h"
 
 #include "core/report/report_model.h"
-#include "drawing/report_pictures.h"
 #include "drawing/drawing_kit.h"
+#include "drawing/report_pictures.h"
 #include "drawing/riser_diagram.h"
 
 #include <QFontMetricsF>
@@ -30,21 +30,14 @@ constexpr int kTextBand = 255;
 QFont FontOf(ReportTextStyle style) {
   switch (style) {
     case ReportTextStyle::Label:
-    case ReportTextStyle::Field:
-      return DrawingFont(kLabelPixels);
-    case ReportTextStyle::TitleField:
-      return TitleFont(kTitlePixels);
-    case ReportTextStyle::Note:
-      return TitleFont(kNotePixels);
+    case ReportTextStyle::Field: return DrawingFont(kLabelPixels);
+    case ReportTextStyle::TitleField: return TitleFont(kTitlePixels);
+    case ReportTextStyle::Note: return TitleFont(kNotePixels);
     case ReportTextStyle::Heading:
-    case ReportTextStyle::DrawingCaption:
-      return DrawingFont(kHeadingPixels, true);
-    case ReportTextStyle::LineTitle:
-      return DrawingFont(kLineTitlePixels, true);
-    case ReportTextStyle::Banner:
-      return DrawingFont(kLabelPixels, true);
-    case ReportTextStyle::Contact:
-      return DrawingFont(kContactPixels);
+    case ReportTextStyle::DrawingCaption: return DrawingFont(kHeadingPixels, true);
+    case ReportTextStyle::LineTitle: return DrawingFont(kLineTitlePixels, true);
+    case ReportTextStyle::Banner: return DrawingFont(kLabelPixels, true);
+    case ReportTextStyle::Contact: return DrawingFont(kContactPixels);
   }
   return DrawingFont(kLabelPixels);
 }
@@ -56,8 +49,7 @@ void PaintNote(QPainter& painter, const QRect& box, const QString& note) {
   for (int pixels = kNotePixels; pixels >= kSmallestNotePixels; pixels -= 10) {
     painter.setFont(TitleFont(pixels));
     const QFontMetricsF metrics(painter.font(), painter.device());
-    if (metrics.boundingRect(QRectF(box), flags, note).height() <= box.height() ||
-        pixels == kSmallestNotePixels) {
+    if (metrics.boundingRect(QRectF(box), flags, note).height() <= box.height() || pixels == kSmallestNotePixels) {
       break;
     }
   }
@@ -86,15 +78,12 @@ void PaintText(QPainter& painter, const ReportText& item) {
 void PaintDrawing(QPainter& painter, const ReportModel& model) {
   const QRectF place(model.drawingPlace);
   switch (model.drawing) {
-    case ReportDrawing::Trap:
-      PaintTrap(painter, place);
-      break;
+    case ReportDrawing::Trap: PaintTrap(painter, place); break;
     case ReportDrawing::SuctionRiser:
       PaintDoubleRiserWithSizes(painter, place, RiserDrawing::Suction, model.fullLoadSize, model.partLoadSize);
       break;
     case ReportDrawing::DischargeRiser:
-      PaintDoubleRiserWithSizes(painter, place, RiserDrawing::Discharge, model.fullLoadSize,
-                                model.partLoadSize);
+      PaintDoubleRiserWithSizes(painter, place, RiserDrawing::Discharge, model.fullLoadSize, model.partLoadSize);
       break;
   }
 }

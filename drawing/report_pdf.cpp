@@ -27,8 +27,8 @@ PdfWriteResult WriteReportPdf(const ReportModel& model, const QString& path) {
   {
     QPdfWriter writer(&buffer);
     writer.setResolution(kPdfResolution);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(),
-                                     QPageLayout::Millimeter));
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
     writer.setTitle(QStringLiteral("Refrigerant pipe sizing report"));
     writer.setCreator(ReportBannerText());
     QPainter painter;

@@ -124,9 +124,10 @@ void PaintPipingPicture(QPainter& painter, const QRectF& area) {
   PaintPipes(painter, {{discharge, 110}, {liquid, 80}, {feed, 80}, {suction, 140}});
   PaintCoil(painter, kCondenser, 22);
   PaintCoil(painter, kEvaporator, 22);
-  PaintCompressor(painter, QRectF(kCompressorCentre.x() - kCompressorRadius, compressorTop,
-                                  2 * kCompressorRadius, 2 * kCompressorRadius),
-                  22);
+  PaintCompressor(
+      painter,
+      QRectF(kCompressorCentre.x() - kCompressorRadius, compressorTop, 2 * kCompressorRadius, 2 * kCompressorRadius),
+      22);
   PaintExpansionValve(painter, kValve, kValveHalf);
 
   PaintFlowArrow(painter, {kCompressorCentre.x() + 230, 2700}, {kCompressorCentre.x() + 230, 2000}, 170);
@@ -145,8 +146,8 @@ void PaintPipingPicture(QPainter& painter, const QRectF& area) {
 
   Caption(painter, QRectF(kCompressorCentre.x() + 450, 2200, 1250, 320), QStringLiteral("Discharge line"),
           kPipingLinePixels, true, Qt::AlignLeft | Qt::AlignVCenter);
-  Caption(painter, QRectF(2500, kValve.y() - 420, 2000, 320), QStringLiteral("Liquid line"), kPipingLinePixels,
-          true, Qt::AlignCenter);
+  Caption(painter, QRectF(2500, kValve.y() - 420, 2000, 320), QStringLiteral("Liquid line"), kPipingLinePixels, true,
+          Qt::AlignCenter);
   Caption(painter, QRectF(2700, kCompressorCentre.y() + 150, 2200, 320), QStringLiteral("Suction line"),
           kPipingLinePixels, true, Qt::AlignCenter);
   painter.restore();

@@ -70,8 +70,7 @@ std::vector<PipeRun> RiserPipes() {
   const QRectF trap(kPartLoadX, kTrapTopY - kTrapRadius, 2 * kTrapRadius, 2 * kTrapRadius);
   fullFlow.arcTo(trap, 180, 180);
   fullFlow.lineTo(kFullLoadX, kFullLoadLoopY);
-  const QRectF loop(kFullLoadX, kFullLoadLoopY - kFullLoadLoopRadius, 2 * kFullLoadLoopRadius,
-                    2 * kFullLoadLoopRadius);
+  const QRectF loop(kFullLoadX, kFullLoadLoopY - kFullLoadLoopRadius, 2 * kFullLoadLoopRadius, 2 * kFullLoadLoopRadius);
   fullFlow.arcTo(loop, 180, -180);
   fullFlow.lineTo(kHeaderStartX, kHeaderY);
   fullFlow.lineTo(kHeaderEndX, kHeaderY);
@@ -149,8 +148,7 @@ void PaintTrapBoard(QPainter& painter) {
 
   PaintFlowArrow(painter, {250, kTrapInY - 220}, {750, kTrapInY - 220}, kArrow);
   PaintFlowArrow(painter, {kTrapRiserX + 230, 1700}, {kTrapRiserX + 230, 1100}, kArrow);
-  PaintFlowArrow(painter, {kTrapRiserX + 400, kTrapOutY + 230}, {kTrapBoard.width - 300, kTrapOutY + 230},
-                 kArrow);
+  PaintFlowArrow(painter, {kTrapRiserX + 400, kTrapOutY + 230}, {kTrapBoard.width - 300, kTrapOutY + 230}, kArrow);
 }
 
 }  // namespace
@@ -170,8 +168,8 @@ void PaintDoubleRiser(QPainter& painter, const QRectF& area, RiserDrawing drawin
   painter.restore();
 }
 
-void PaintDoubleRiserWithSizes(QPainter& painter, const QRectF& area, RiserDrawing drawing,
-                               const QString& fullLoadSize, const QString& partLoadSize) {
+void PaintDoubleRiserWithSizes(QPainter& painter, const QRectF& area, RiserDrawing drawing, const QString& fullLoadSize,
+                               const QString& partLoadSize) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setTransform(BoardToArea(kRiserBoard, area), true);

@@ -23,8 +23,8 @@ RiserLabelPlaces RiserLabelPlacesIn(RiserDrawing drawing, const QRectF& area);
 // The drawing alone, without size labels (the window places its own labels).
 void PaintDoubleRiser(QPainter& painter, const QRectF& area, RiserDrawing drawing);
 // The drawing with both size labels written in their places (the report).
-void PaintDoubleRiserWithSizes(QPainter& painter, const QRectF& area, RiserDrawing drawing,
-                               const QString& fullLoadSize, const QString& partLoadSize);
+void PaintDoubleRiserWithSizes(QPainter& painter, const QRectF& area, RiserDrawing drawing, const QString& fullLoadSize,
+                               const QString& partLoadSize);
 // The oil trap at the foot of a riser.
 void PaintTrap(QPainter& painter, const QRectF& area);
 

@@ -22,11 +22,8 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-      Q_EMIT clicked();
-      return;
-    default:
-      QLabel::keyPressEvent(event);
+    case Qt::Key_Enter: Q_EMIT clicked(); return;
+    default: QLabel::keyPressEvent(event);
   }
 }
 

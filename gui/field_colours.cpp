@@ -15,9 +15,7 @@ void SetFieldBackground(QWidget* field, const QColor& background) {
   field->setPalette(palette);
 }
 
-void SetFieldFlagged(QWidget* field, bool flagged) {
-  SetFieldBackground(field, flagged ? kErrorRed : kFieldWhite);
-}
+void SetFieldFlagged(QWidget* field, bool flagged) { SetFieldBackground(field, flagged ? kErrorRed : kFieldWhite); }
 
 bool IsFieldFlagged(const QWidget* field) { return FieldBackground(field) == kErrorRed; }
 

@@ -1,11 +1,11 @@
 #include "gui/frmmain.h"
 
+#include "core/line_type.h"
+#include "core/physics/refrigerant.h"
+#include "core/physics/tube_catalogue.h"
 #include "gui/clickable_label.h"
 #include "gui/field_colours.h"
 #include "gui/help/animation.h"
-#include "core/physics/refrigerant.h"
-#include "core/physics/tube_catalogue.h"
-#include "core/line_type.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -175,8 +175,8 @@ void Frmmain::BuildInputFrames() {
 
   for (std::size_t i = 0; i < kInputFields.size(); ++i) {
     const InputField field = kInputFields[i];
-    const bool designData = field == InputField::TotalLength || field == InputField::RiserLength ||
-                            field == InputField::AdditionalLoss;
+    const bool designData =
+        field == InputField::TotalLength || field == InputField::RiserLength || field == InputField::AdditionalLoss;
     QWidget* frame = designData ? frame2_ : frame1_;
     QLineEdit* edit = MakeInputEdit(FieldName(field), frame);
     edit->setToolTip(ToolTip(field, unit));
@@ -292,16 +292,13 @@ void Frmmain::BuildMenuBar() {
     menu->menuAction()->setObjectName(Text(name));
     return menu;
   };
-  auto addItem = [&](QMenu* menu, const char* name, const char* caption,
-                     QKeySequence shortcut = QKeySequence()) {
+  auto addItem = [&](QMenu* menu, const char* name, const char* caption, QKeySequence shortcut = QKeySequence()) {
     QAction* action = menu->addAction(Text(caption));
     action->setObjectName(Text(name));
     action->setShortcut(shortcut);
     return action;
   };
-  auto addSeparator = [&](QMenu* menu, const char* name) {
-    menu->addSeparator()->setObjectName(Text(name));
-  };
+  auto addSeparator = [&](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(Text(name)); };
 
   QMenu* file = addMenu("file", "&File");
   addItem(file, "open", "&Open", QKeySequence(Qt::CTRL | Qt::Key_O));

@@ -32,7 +32,6 @@ namespace kestrin {
 class ClickableLabel;
 struct ShownResult;
 
-
 class Frmmain : public QMainWindow {
   Q_OBJECT
 
@@ -58,9 +57,9 @@ class Frmmain : public QMainWindow {
 
   // --- Outputs ------------------------------------------------------------
   OutputTexts outputTexts() const;
-  bool velocityOutsideBand() const;   // Txtvelocity shown red
-  bool doubleRiserOffered() const;    // Lblriser and Check1 shown
-  bool doubleRiserAccepted() const;   // Check1 ticked
+  bool velocityOutsideBand() const;  // Txtvelocity shown red
+  bool doubleRiserOffered() const;   // Lblriser and Check1 shown
+  bool doubleRiserAccepted() const;  // Check1 ticked
   // The double riser window ticks Check1 on OK and unticks it on Cancel.
   void setDoubleRiserAccepted(bool accepted);
 
@@ -104,7 +103,7 @@ class Frmmain : public QMainWindow {
   void fittingsRequested();     // "Add Fitting" pressed
   void doubleRiserRequested();  // "Using Double Riser" clicked
   void riserResultsCleared();
-  void closed();                // the program is to end
+  void closed();  // the program is to end
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

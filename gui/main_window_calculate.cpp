@@ -13,8 +13,8 @@
 namespace kestrin {
 
 void Frmmain::Calculate() {
-  const CalculateOutcome outcome = RunCalculate(inputTexts(), session_.unit, session_.mode,
-                                                session_.fittingCounts, session_.designDropPsi, locale_);
+  const CalculateOutcome outcome =
+      RunCalculate(inputTexts(), session_.unit, session_.mode, session_.fittingCounts, session_.designDropPsi, locale_);
 
   // Optional fields that were not numbers read "0" from now on, even when a
   // later check refuses the run.

@@ -1,11 +1,11 @@
 // The main window's fields: reading and writing the input and output texts,
 // the checks run on every key release and the selection events of the lists.
 
+#include "core/line_type.h"
+#include "core/units/number_text.h"
 #include "gui/clickable_label.h"
 #include "gui/field_colours.h"
 #include "gui/frmmain.h"
-#include "core/units/number_text.h"
-#include "core/line_type.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -49,13 +49,9 @@ void Frmmain::setLocale(const QLocale& locale) {
   QMainWindow::setLocale(locale);
 }
 
-QLineEdit* Frmmain::InputEdit(InputField field) const {
-  return inputEdits_[static_cast<std::size_t>(field)];
-}
+QLineEdit* Frmmain::InputEdit(InputField field) const { return inputEdits_[static_cast<std::size_t>(field)]; }
 
-QLabel* Frmmain::InputLabel(InputField field) const {
-  return inputLabels_[static_cast<std::size_t>(field)];
-}
+QLabel* Frmmain::InputLabel(InputField field) const { return inputLabels_[static_cast<std::size_t>(field)]; }
 
 std::optional<InputField> Frmmain::InputFieldOf(const QObject* object) const {
   for (std::size_t i = 0; i < inputEdits_.size(); ++i) {
@@ -190,11 +186,8 @@ void Frmmain::CheckEntry(InputField field) {
       SetFieldFlagged(InputEdit(InputField::RiserLength), false);
       break;
     case InputField::RiserLength:
-    case InputField::AdditionalLoss:
-      SetFieldFlagged(edit, false);
-      break;
-    default:
-      break;
+    case InputField::AdditionalLoss: SetFieldFlagged(edit, false); break;
+    default: break;
   }
 }
 

@@ -1,9 +1,9 @@
 // The unit system and the working mode as the main window follows them: the
 // dialogs choose, the window converts, relabels and refills its lists.
 
-#include "gui/frmmain.h"
 #include "gui/dialogs/frmprocess.h"
 #include "gui/dialogs/frmunit.h"
+#include "gui/frmmain.h"
 
 #include <QComboBox>
 #include <QLabel>

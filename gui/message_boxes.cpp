@@ -20,8 +20,8 @@ void ShowCondensingRangeSI(QWidget* parent) { ShowError(parent, MessageText(Mess
 void ShowRiserTooLong(QWidget* parent) { ShowError(parent, MessageText(Message::RiserTooLong)); }
 
 bool AskReaderNeeded(QWidget* parent) {
-  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAttentionTitle),
-                  MessageText(Message::ReaderNeeded), QMessageBox::Yes | QMessageBox::No, parent);
+  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAttentionTitle), MessageText(Message::ReaderNeeded),
+                  QMessageBox::Yes | QMessageBox::No, parent);
   box.setObjectName(QStringLiteral("Mdlerror"));
   box.setDefaultButton(QMessageBox::Yes);
   // Escape and closing the box answer No.

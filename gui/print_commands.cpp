@@ -1,10 +1,10 @@
 #include "gui/print_commands.h"
 
-#include "gui/message_boxes.h"
 #include "core/messages.h"
-#include "gui/dialogs/frmtitle.h"
 #include "drawing/report_page.h"
 #include "drawing/report_pdf.h"
+#include "gui/dialogs/frmtitle.h"
+#include "gui/message_boxes.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -65,7 +65,8 @@ QPrinter& PrintCommands::Printer() { return *printer_; }
 
 void PrintCommands::Print(const MainFieldTexts& fields, const MainOutputTexts& outputs) {
   Frmtitle* dialog = nullptr;
-  Frmtitle title(state_, [&] { PrintReport(fields, outputs, dialog); }, window_);
+  Frmtitle title(
+      state_, [&] { PrintReport(fields, outputs, dialog); }, window_);
   dialog = &title;
   title.exec();
 }
@@ -75,8 +76,7 @@ void PrintCommands::PrintSetup() {
   dialog.exec();
 }
 
-void PrintCommands::PrintReport(const MainFieldTexts& fields, const MainOutputTexts& outputs,
-                                QWidget* dialogParent) {
+void PrintCommands::PrintReport(const MainFieldTexts& fields, const MainOutputTexts& outputs, QWidget* dialogParent) {
   // Built afresh for every print: the date and time are those of this print.
   const ReportModel model = BuildReport(ReportInputsOf(fields, outputs, state_), hooks_.now());
   // A printer set to print to a file needs no printer installed.

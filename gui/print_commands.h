@@ -4,8 +4,8 @@
 // printer is kept for the whole run, so the setup holds for later prints.
 
 #include "core/main_fields.h"
-#include "core/session_state.h"
 #include "core/report/report_model.h"
+#include "core/session_state.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,9 +1,9 @@
 #include "gui/program.h"
 
-#include "gui/project_commands.h"
+#include "core/report/report_model.h"
 #include "gui/help/help_commands.h"
 #include "gui/print_commands.h"
-#include "core/report/report_model.h"
+#include "gui/project_commands.h"
 #include "gui/window_commands.h"
 
 #include <QAction>
@@ -12,9 +12,7 @@ namespace kestrin {
 namespace {
 
 // What the report reads of the output frame.
-MainOutputTexts ReportOutputsOf(const Frmmain& main) {
-  return {main.outputTexts(), main.doubleRiserAccepted()};
-}
+MainOutputTexts ReportOutputsOf(const Frmmain& main) { return {main.outputTexts(), main.doubleRiserAccepted()}; }
 
 }  // namespace
 

@@ -3,8 +3,8 @@
 // window, and every menu command and button connected to its window or
 // command.
 
-#include "gui/frmmain.h"
 #include "core/session_state.h"
+#include "gui/frmmain.h"
 
 #include <memory>
 

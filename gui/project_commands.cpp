@@ -1,8 +1,8 @@
 #include "gui/project_commands.h"
 
+#include "core/project/project_file.h"
 #include "gui/frmmain.h"
 #include "gui/message_boxes.h"
-#include "core/project/project_file.h"
 
 #include <QAction>
 #include <QFileDialog>

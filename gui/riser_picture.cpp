@@ -32,8 +32,8 @@ QLabel* MakeSizeLabel(const QString& name, Qt::Alignment alignment, QWidget* par
 
 }  // namespace
 
-RiserPicture::RiserPicture(RiserDrawing drawing, const QString& fullLoadLabelName,
-                           const QString& partLoadLabelName, QWidget* parent)
+RiserPicture::RiserPicture(RiserDrawing drawing, const QString& fullLoadLabelName, const QString& partLoadLabelName,
+                           QWidget* parent)
     : QFrame(parent), drawing_(drawing) {
   setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
   setAutoFillBackground(true);

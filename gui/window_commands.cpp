@@ -1,7 +1,7 @@
 #include "gui/window_commands.h"
 
-#include "gui/frmmain.h"
 #include "gui/dialogs/frmfitting.h"
+#include "gui/frmmain.h"
 
 namespace kestrin {
 
@@ -30,8 +30,6 @@ void SizingWindows::ClearRiserWindow() {
   if (openRiserWindow_) openRiserWindow_->ClearRiserResults();
 }
 
-SizingWindows* ConnectSizingWindows(Frmmain& main) {
-  return new SizingWindows(main);
-}
+SizingWindows* ConnectSizingWindows(Frmmain& main) { return new SizingWindows(main); }
 
 }  // namespace kestrin

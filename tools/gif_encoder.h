@@ -12,7 +12,7 @@
 namespace kestrin {
 
 struct GifAnimation {
-  QList<QImage> frames;  // all of one size, 1 to 65535 pixels each way
+  QList<QImage> frames;    // all of one size, 1 to 65535 pixels each way
   int frameDelayMs = 100;  // stored in hundredths of a second
   int loopCount = 0;       // times to play again; 0 plays for ever
 };

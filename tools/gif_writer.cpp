@@ -31,8 +31,7 @@ QImage SharedPaletteStrip(const QList<QImage>& frames) {
   const QSize size = frames.first().size();
   QImage strip(size.width(), size.height() * static_cast<int>(frames.size()), QImage::Format_RGB32);
   QPainter painter(&strip);
-  for (qsizetype i = 0; i < frames.size(); ++i)
-    painter.drawImage(0, size.height() * static_cast<int>(i), frames.at(i));
+  for (qsizetype i = 0; i < frames.size(); ++i) painter.drawImage(0, size.height() * static_cast<int>(i), frames.at(i));
   painter.end();
   return strip.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
 }

@@ -84,8 +84,8 @@ void PaintCoil(QPainter& painter, const QRectF& box, const QColor& tint, const Q
 
 // Short wavy strokes that drift in `direction` (-1 up, +1 down) and fade:
 // the heat the coil gives off or takes in.
-void PaintHeat(QPainter& painter, double left, double right, double top, double bottom, double phase,
-               int direction, const QColor& colour) {
+void PaintHeat(QPainter& painter, double left, double right, double top, double bottom, double phase, int direction,
+               const QColor& colour) {
   const double travel = bottom - top;
   for (int wave = 0; wave < 3; ++wave) {
     const double x = left + (right - left) * (wave + 0.5) / 3.0;

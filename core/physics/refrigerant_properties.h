@@ -21,11 +21,9 @@ double SaturationPressure(Refrigerant refrigerant, double temperatureF);
 
 // Temperature at the end of an isentropic compression from the suction gas
 // state to the condensing pressure, degrees F.
-double DischargeTemperature(Refrigerant refrigerant, double condensingF, double evaporatingF,
-                            double suctionGasF);
+double DischargeTemperature(Refrigerant refrigerant, double condensingF, double evaporatingF, double suctionGasF);
 // Discharge gas density at DischargeTemperature, lb/ft3.
-double DischargeGasDensity(Refrigerant refrigerant, double condensingF, double evaporatingF,
-                           double suctionGasF);
+double DischargeGasDensity(Refrigerant refrigerant, double condensingF, double evaporatingF, double suctionGasF);
 // The viscosity that the discharge line's Reynolds number uses, at the
 // discharge temperature.
 double DischargeGasViscosity(Refrigerant refrigerant, double dischargeF);

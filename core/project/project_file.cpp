@@ -1,8 +1,8 @@
 #include "core/project/project_file.h"
 
+#include "core/line_type.h"
 #include "core/physics/refrigerant.h"
 #include "core/units/unit_texts.h"
-#include "core/line_type.h"
 
 #include <QDir>
 #include <QFile>
@@ -200,9 +200,7 @@ QByteArray OnOneLine(const QString& text) {
 
 }  // namespace
 
-UnitSystem ProjectUnitSystem(const ProjectData& project) {
-  return project.unit != 0 ? UnitSystem::SI : UnitSystem::IP;
-}
+UnitSystem ProjectUnitSystem(const ProjectData& project) { return project.unit != 0 ? UnitSystem::SI : UnitSystem::IP; }
 
 WorkingMode ProjectWorkingMode(const ProjectData& project) {
   return project.mode != 0 ? WorkingMode::Checking : WorkingMode::Design;
@@ -245,9 +243,8 @@ QByteArray WriteProject(const ProjectData& project) {
   };
 
   const MainFieldTexts& f = project.fields;
-  for (const QString* value : {&f.refrigerant, &f.capacity, &f.evaporating, &f.condensing, &f.superheat,
-                               &f.subcool, &f.line, &f.designDrop, &f.totalLength, &f.riserLength,
-                               &f.additionalLoss})
+  for (const QString* value : {&f.refrigerant, &f.capacity, &f.evaporating, &f.condensing, &f.superheat, &f.subcool,
+                               &f.line, &f.designDrop, &f.totalLength, &f.riserLength, &f.additionalLoss})
     text(*value);
   for (const std::optional<QString>& count : project.fittingCounts) optionalText(count);
   optionalText(project.customer);
@@ -270,8 +267,8 @@ Outcome<ProjectData> ReadProject(const QByteArray& bytes) {
   ProjectData project;
   MainFieldTexts& f = project.fields;
   int line = 1;
-  for (QString* value : {&f.refrigerant, &f.capacity, &f.evaporating, &f.condensing, &f.superheat, &f.subcool,
-                         &f.line, &f.designDrop, &f.totalLength, &f.riserLength, &f.additionalLoss})
+  for (QString* value : {&f.refrigerant, &f.capacity, &f.evaporating, &f.condensing, &f.superheat, &f.subcool, &f.line,
+                         &f.designDrop, &f.totalLength, &f.riserLength, &f.additionalLoss})
     *value = textAt(line++);
   for (int k = 0; k < kFittingTypeCount; ++k) project.fittingCounts[k] = values[kFirstFittingLine - 1 + k].text;
   project.customer = values[kCustomerLine - 1].text;

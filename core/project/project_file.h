@@ -28,16 +28,16 @@ namespace kestrin {
 inline constexpr int kProjectValueCount = 40;
 
 struct ProjectData {
-  MainFieldTexts fields;               // lines 1-11; an unset value reads as empty text
-  StoredFittingCounts fittingCounts;   // lines 12-21
-  std::optional<QString> customer;     // line 22
-  std::optional<QString> project;      // line 23
-  QString note;                        // line 24; line breaks are "\n"
-  UnitCaptions captions;             // lines 25-36
-  int previousUnit = 0;                // line 37: kept as read, never used
-  int unit = 0;                        // line 38: 0 IP, anything else SI
-  int previousMode = 0;                // line 39: kept as read, never used
-  int mode = 0;                        // line 40: 0 design, anything else checking
+  MainFieldTexts fields;              // lines 1-11; an unset value reads as empty text
+  StoredFittingCounts fittingCounts;  // lines 12-21
+  std::optional<QString> customer;    // line 22
+  std::optional<QString> project;     // line 23
+  QString note;                       // line 24; line breaks are "\n"
+  UnitCaptions captions;              // lines 25-36
+  int previousUnit = 0;               // line 37: kept as read, never used
+  int unit = 0;                       // line 38: 0 IP, anything else SI
+  int previousMode = 0;               // line 39: kept as read, never used
+  int mode = 0;                       // line 40: 0 design, anything else checking
   bool operator==(const ProjectData&) const = default;
 };
 
@@ -45,11 +45,9 @@ struct ProjectData {
 UnitSystem ProjectUnitSystem(const ProjectData& project);
 WorkingMode ProjectWorkingMode(const ProjectData& project);
 
-
 // What Save stores: the window's input texts and captions with the settings
 // that outlive the dialogs.
-ProjectData ProjectFromSession(const SessionState& session, const MainFieldTexts& fields,
-                               const UnitCaptions& captions);
+ProjectData ProjectFromSession(const SessionState& session, const MainFieldTexts& fields, const UnitCaptions& captions);
 
 // The file's bytes: UTF-8, CRLF after every value, texts in double quotes
 // with nothing escaped. Line breaks in the note are written as CRLF inside

@@ -29,9 +29,8 @@ QString SolarHijriDateText(const QDate& date) {
 
 QString WeekdayName(int dayOfWeek) {
   static const std::array<QString, 7> kNames = {
-      QStringLiteral(" monday"), QStringLiteral("tuesday"),  QStringLiteral("wednesday"),
-      QStringLiteral("thursday"), QStringLiteral("friday"),   QStringLiteral("saturday"),
-      QStringLiteral("sunday")};
+      QStringLiteral(" monday"), QStringLiteral("tuesday"),  QStringLiteral("wednesday"), QStringLiteral("thursday"),
+      QStringLiteral("friday"),  QStringLiteral("saturday"), QStringLiteral("sunday")};
   if (dayOfWeek < 1 || dayOfWeek > 7) {
     return {};
   }

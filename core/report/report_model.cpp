@@ -1,9 +1,9 @@
 #include "core/report/report_model.h"
 
-#include "core/report/report_dates.h"
-#include "core/units/number_text.h"
-#include "core/sizing/line_sizing.h"
 #include "core/line_type.h"
+#include "core/report/report_dates.h"
+#include "core/sizing/line_sizing.h"
+#include "core/units/number_text.h"
 
 #include <QRegularExpression>
 
@@ -67,12 +67,9 @@ QString LineDescription(const QString& lineText) {
     return {};
   }
   switch (*line) {
-    case LineType::Suction:
-      return lineText + QStringLiteral("  line : From Evaporator To Compressor");
-    case LineType::Discharge:
-      return lineText + QStringLiteral("  line : From Compressor To Condenser");
-    case LineType::Liquid:
-      return lineText + QStringLiteral("  line : From Condenser To Evaporator");
+    case LineType::Suction: return lineText + QStringLiteral("  line : From Evaporator To Compressor");
+    case LineType::Discharge: return lineText + QStringLiteral("  line : From Compressor To Condenser");
+    case LineType::Liquid: return lineText + QStringLiteral("  line : From Condenser To Evaporator");
   }
   return {};
 }
@@ -93,9 +90,7 @@ class SheetBuilder {
   std::vector<ReportText> texts_;
 };
 
-QString Name(const char* prefix, int number) {
-  return QString::fromLatin1(prefix) + QString::number(number);
-}
+QString Name(const char* prefix, int number) { return QString::fromLatin1(prefix) + QString::number(number); }
 
 }  // namespace
 
@@ -126,8 +121,7 @@ QString ReportTimeText(const QTime& time, const QLocale& locale) {
   return locale.toString(time, format.trimmed());
 }
 
-std::array<QString, kFittingTypeCount> FittingCountTexts(const StoredFittingCounts& counts,
-                                                         const QLocale& locale) {
+std::array<QString, kFittingTypeCount> FittingCountTexts(const StoredFittingCounts& counts, const QLocale& locale) {
   std::array<QString, kFittingTypeCount> shown;
   for (int k = 0; k < kFittingTypeCount; ++k) {
     const auto& stored = counts[static_cast<std::size_t>(k)];
@@ -146,8 +140,8 @@ ReportTitle ReportTitleOf(const SessionState& state) {
   return {state.customer.value_or(QString()), state.project.value_or(QString()), state.note};
 }
 
-ReportInputs ReportInputsOf(const MainFieldTexts& fields, const MainOutputTexts& outputs,
-                            const SessionState& state, const QLocale& locale) {
+ReportInputs ReportInputsOf(const MainFieldTexts& fields, const MainOutputTexts& outputs, const SessionState& state,
+                            const QLocale& locale) {
   ReportInputs inputs;
   inputs.fields = fields;
   inputs.outputs = outputs;
@@ -160,17 +154,14 @@ ReportInputs ReportInputsOf(const MainFieldTexts& fields, const MainOutputTexts&
   return inputs;
 }
 
-MainOutputTexts MainOutputTextsOf(const ShownResult& result, bool doubleRiser) {
-  return {result, doubleRiser};
-}
+MainOutputTexts MainOutputTextsOf(const ShownResult& result, bool doubleRiser) { return {result, doubleRiser}; }
 
 QString ReportBannerText() {
   return QStringLiteral("Kestrin Refrigerant Pipe Sizing   version ") + QStringLiteral(KESTRIN_VERSION);
 }
 
 QString ReportContactText() {
-  return QStringLiteral(
-      "Kestrin Sizing  -  www.kestrin-sizing.example  -  support@kestrin-sizing.example");
+  return QStringLiteral("Kestrin Sizing  -  www.kestrin-sizing.example  -  support@kestrin-sizing.example");
 }
 
 ReportModel BuildReport(const ReportInputs& in, const QDateTime& now, const QLocale& locale) {
@@ -191,8 +182,8 @@ ReportModel BuildReport(const ReportInputs& in, const QDateTime& now, const QLoc
   sheet.Label(QStringLiteral("Label13"), 9000, 2520, 615, QStringLiteral("Time :"));
   sheet.Field(QStringLiteral("Txttime"), 9480, 2520, 1215, ReportTimeText(now.time(), locale));
 
-  sheet.Label(QStringLiteral("Lblline"), 240, 3480, 8415, LineDescription(in.fields.line),
-              ReportTextStyle::LineTitle, 375);
+  sheet.Label(QStringLiteral("Lblline"), 240, 3480, 8415, LineDescription(in.fields.line), ReportTextStyle::LineTitle,
+              375);
 
   // Inputs at the left, fittings at the right, row by row.
   sheet.Label(QStringLiteral("Label14"), 600, 4080, 1695, QStringLiteral("Input Data :"), ReportTextStyle::Heading);
@@ -224,7 +215,8 @@ ReportModel BuildReport(const ReportInputs& in, const QDateTime& now, const QLoc
   sheet.Field(QStringLiteral("T21"), 4200, 8760, 1335, in.outputs.lineSize + kValueGap + in.riserOutput1);
   sheet.Label(QStringLiteral("Lbl30"), 5640, 8760, 5055, doubleRiser ? kDoubleRiserText : in.outputs.description);
   const int unitLeft = doubleRiser ? 5520 : 4920;
-  sheet.Label(QStringLiteral("L22"), 1200, 9240, 3000, QStringLiteral("Velocity :  .................................."));
+  sheet.Label(QStringLiteral("L22"), 1200, 9240, 3000,
+              QStringLiteral("Velocity :  .................................."));
   sheet.Field(QStringLiteral("T22"), 4200, 9240, doubleRiser ? 1300 : 600,
               in.outputs.velocity + kValueGap + in.riserOutput2);
   sheet.Label(QStringLiteral("L26"), unitLeft, 9240, 480, si ? QStringLiteral("m/s") : QStringLiteral("FPS"));
@@ -264,7 +256,7 @@ ReportModel BuildReport(const ReportInputs& in, const QDateTime& now, const QLoc
   sheet.Label(QStringLiteral("Text3"), 120, 15960, 6735, ReportContactText(), ReportTextStyle::Contact, 195);
 
   model.texts = sheet.Take();
-  model.plotPicture = QRect(1320, 120, 7965, 780);     // Image2
+  model.plotPicture = QRect(1320, 120, 7965, 780);       // Image2
   model.pipingPicture = QRect(3360, 10320, 7365, 4800);  // Image1
   for (const int y : {1560, 3360, 8160, 10080, 15600}) {
     model.rules.emplace_back(kRuleLeft, y, kRuleRight, y);

@@ -6,8 +6,8 @@
 
 #include "core/main_fields.h"
 #include "core/session_state.h"
-#include "core/units/units.h"
 #include "core/sizing/fitting_table.h"
+#include "core/units/units.h"
 
 #include <QDateTime>
 #include <QLine>
@@ -106,8 +106,8 @@ ReportTitle ReportTitleOf(const SessionState& state);
 
 // Everything the report reads, from the main window's texts and the shared
 // state (unit system, mode, counts, accepted riser, title).
-ReportInputs ReportInputsOf(const MainFieldTexts& fields, const MainOutputTexts& outputs,
-                            const SessionState& state, const QLocale& locale = QLocale());
+ReportInputs ReportInputsOf(const MainFieldTexts& fields, const MainOutputTexts& outputs, const SessionState& state,
+                            const QLocale& locale = QLocale());
 
 // The output texts of a sizing run as the main window shows them.
 MainOutputTexts MainOutputTextsOf(const ShownResult& result, bool doubleRiser = false);

@@ -41,8 +41,7 @@ std::optional<Refusal> Check(MainFieldTexts& f, UnitSystem unit, WorkingMode mod
   ZeroIfNotNumeric(f.subcool, locale);
   if (f.line.isEmpty()) return Flag(u"Cmbl", Message::DataIncomplete);
   if (f.designDrop.isEmpty()) return Flag(u"Cmbdpd", Message::DataIncomplete);
-  if (mode == WorkingMode::Design && !IsNumeric(f.designDrop, locale))
-    return Flag(u"Cmbdpd", Message::DataIncomplete);
+  if (mode == WorkingMode::Design && !IsNumeric(f.designDrop, locale)) return Flag(u"Cmbdpd", Message::DataIncomplete);
   if (mode == WorkingMode::Checking && !SizeIndexOf(f.designDrop))
     return Refusal{UnknownTubeMessage(f.designDrop), QStringLiteral("Cmbdpd")};
   if (!IsNumeric(f.totalLength, locale)) return Flag(u"Txttll", Message::DataIncomplete);
@@ -92,8 +91,7 @@ Outcome<FittingCounts> FittingCountsOf(const StoredFittingCounts& stored, const 
 }
 
 CalculateOutcome RunCalculate(const MainFieldTexts& fields, UnitSystem unit, WorkingMode mode,
-                              const StoredFittingCounts& counts, double previousDesignDropPsi,
-                              const QLocale& locale) {
+                              const StoredFittingCounts& counts, double previousDesignDropPsi, const QLocale& locale) {
   CalculateOutcome outcome;
   outcome.fields = fields;
   MainFieldTexts& f = outcome.fields;

@@ -2,25 +2,25 @@
 // The inputs of one calculation, always in IP units, as the Calculate
 // command stores them.
 
+#include "core/line_type.h"
 #include "core/physics/refrigerant.h"
 #include "core/sizing/fitting_table.h"
-#include "core/line_type.h"
 
 namespace kestrin {
 
 struct DesignCase {
   Refrigerant refrigerant = Refrigerant::R22;
   LineType line = LineType::Suction;
-  double capacityTons = 0;      // CAPACITY
-  double evaporatingF = 0;      // et
-  double condensingF = 0;       // ct
-  double superheatF = 0;        // sh, a difference
-  double subcoolF = 0;          // sc, a difference
-  double totalLengthFt = 0;     // tll
-  double riserLengthFt = 0;     // rl
-  double additionalLossPsi = 0; // al
-  double designDropPsi = 0;     // dpd: kept from the last design-mode run
-  FittingCounts fittings{};     // fit1..fit10
+  double capacityTons = 0;       // CAPACITY
+  double evaporatingF = 0;       // et
+  double condensingF = 0;        // ct
+  double superheatF = 0;         // sh, a difference
+  double subcoolF = 0;           // sc, a difference
+  double totalLengthFt = 0;      // tll
+  double riserLengthFt = 0;      // rl
+  double additionalLossPsi = 0;  // al
+  double designDropPsi = 0;      // dpd: kept from the last design-mode run
+  FittingCounts fittings{};      // fit1..fit10
 
   // tliq: the liquid temperature, ct + 1 - sc.
   double LiquidTemperatureF() const { return condensingF + 1.0 - subcoolF; }

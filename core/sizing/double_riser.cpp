@@ -2,8 +2,8 @@
 
 #include "core/messages.h"
 #include "core/physics/tube_catalogue.h"
-#include "core/units/number_text.h"
 #include "core/sizing/line_sizing.h"
+#include "core/units/number_text.h"
 
 namespace kestrin {
 namespace {

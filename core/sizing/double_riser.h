@@ -4,8 +4,8 @@
 // velocity band.
 
 #include "core/outcome.h"
-#include "core/units/units.h"
 #include "core/sizing/design_case.h"
+#include "core/units/units.h"
 
 #include <QLocale>
 #include <QString>
@@ -15,16 +15,15 @@
 namespace kestrin {
 
 struct PartLoadRiser {
-  QString lineSize;      // RSIZE2, and the part-load label on the drawing
-  QString velocity;      // TR2
-  bool velocityInBand;   // TR2 white, or red
+  QString lineSize;     // RSIZE2, and the part-load label on the drawing
+  QString velocity;     // TR2
+  bool velocityInBand;  // TR2 white, or red
   double velocityFps = 0;
 };
 
 // The minimum capacity typed in the riser window, in tons (kW in SI are
 // converted); nothing when the text is not numeric.
-std::optional<double> MinimumCapacityTons(const QString& typed, UnitSystem unit,
-                                          const QLocale& locale = QLocale());
+std::optional<double> MinimumCapacityTons(const QString& typed, UnitSystem unit, const QLocale& locale = QLocale());
 
 // Whether the minimum capacity field keeps what was typed: not numeric, or
 // above 500 tons (1500 kW in SI), is wiped. There is no lower bound.
@@ -34,7 +33,7 @@ bool MinimumCapacityEntryKept(const QString& typed, UnitSystem unit, const QLoca
 // of the last Calculate, with its design pressure drop), or why there is
 // none. A liquid line has no riser to size: it is refused with an empty
 // message.
-Outcome<PartLoadRiser> SizePartLoadRiser(const DesignCase& designCase, double minimumCapacityTons,
-                                         UnitSystem unit, const QLocale& locale = QLocale());
+Outcome<PartLoadRiser> SizePartLoadRiser(const DesignCase& designCase, double minimumCapacityTons, UnitSystem unit,
+                                         const QLocale& locale = QLocale());
 
 }  // namespace kestrin

@@ -108,14 +108,13 @@ LineEvaluation EvaluateSize(const DesignCase& designCase, const FluidState& flow
   e.equivalentLengthFt = designCase.totalLengthFt + FittingLength(designCase.fittings, sizeIndex) +
                          RiserAllowance(designCase.riserLengthFt, sizeIndex);
   e.velocityFps = 4 * flow.massFlowLbPerHour / (d * d * flow.density * kVelocityFactor);
-  e.pressureDropPsi = e.frictionFactor * e.equivalentLengthFt * flow.density * e.velocityFps * e.velocityFps /
-                          (kPressureFactor * d) +
-                      designCase.additionalLossPsi;
+  e.pressureDropPsi =
+      e.frictionFactor * e.equivalentLengthFt * flow.density * e.velocityFps * e.velocityFps / (kPressureFactor * d) +
+      designCase.additionalLossPsi;
   return e;
 }
 
-Outcome<LineEvaluation> SizeLineDesign(const LineProfile& profile, const DesignCase& designCase,
-                                       double capacityTons) {
+Outcome<LineEvaluation> SizeLineDesign(const LineProfile& profile, const DesignCase& designCase, double capacityTons) {
   const Outcome<FluidState> flow = FlowOf(profile, designCase, capacityTons);
   if (!flow.ok()) return flow.refusal();
   for (int size = 1; size <= kTubeSizeCount; ++size) {
@@ -141,8 +140,7 @@ int TrapsShown(double riserTyped, UnitSystem unit) {
 }
 
 QString ShownVelocity(double velocityFps, UnitSystem unit, const QLocale& locale) {
-  return FormatFixed(unit == UnitSystem::IP ? velocityFps : velocityFps * kFeetPerSecondToMetresPerSecond, 2,
-                     locale);
+  return FormatFixed(unit == UnitSystem::IP ? velocityFps : velocityFps * kFeetPerSecondToMetresPerSecond, 2, locale);
 }
 
 std::optional<bool> VelocityInBand(const QString& shownVelocity, const std::optional<VelocityBand>& band,
@@ -152,17 +150,16 @@ std::optional<bool> VelocityInBand(const QString& shownVelocity, const std::opti
   return shown && band->Contains(*shown);
 }
 
-ShownResult ShowResult(const LineProfile& profile, const LineEvaluation& evaluation, WorkingMode mode,
-                       UnitSystem unit, double riserTyped, const QLocale& locale) {
+ShownResult ShowResult(const LineProfile& profile, const LineEvaluation& evaluation, WorkingMode mode, UnitSystem unit,
+                       double riserTyped, const QLocale& locale) {
   const bool ip = unit == UnitSystem::IP;
   ShownResult shown;
   shown.raw = evaluation;
   shown.totalPressureDrop =
       FormatFixed(ip ? evaluation.pressureDropPsi : evaluation.pressureDropPsi * kPsiToBar, 2, locale);
   shown.velocity = ShownVelocity(evaluation.velocityFps, unit, locale);
-  shown.equivalentLength =
-      FormatFixed(ip ? evaluation.equivalentLengthFt : evaluation.equivalentLengthFt * kEquivalentFeetToMetres, 1,
-                  locale);
+  shown.equivalentLength = FormatFixed(
+      ip ? evaluation.equivalentLengthFt : evaluation.equivalentLengthFt * kEquivalentFeetToMetres, 1, locale);
   const bool trapsShown = mode == WorkingMode::Checking || profile.trapsShownInDesign;
   shown.traps = Whole(trapsShown ? TrapsShown(riserTyped, unit) : 0);
   shown.velocityInBand = VelocityInBand(shown.velocity, ip ? profile.bandIP : profile.bandSI, locale);
@@ -189,8 +186,7 @@ Outcome<ShownResult> SizeLiquidLine(const DesignCase& designCase, WorkingMode mo
 Outcome<ShownResult> SizeLine(const DesignCase& designCase, WorkingMode mode, int checkedSizeIndex, UnitSystem unit,
                               double riserTyped, const QLocale& locale) {
   switch (designCase.line) {
-    case LineType::Discharge:
-      return SizeDischargeLine(designCase, mode, checkedSizeIndex, unit, riserTyped, locale);
+    case LineType::Discharge: return SizeDischargeLine(designCase, mode, checkedSizeIndex, unit, riserTyped, locale);
     case LineType::Liquid: return SizeLiquidLine(designCase, mode, checkedSizeIndex, unit, riserTyped, locale);
     case LineType::Suction: break;
   }

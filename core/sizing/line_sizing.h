@@ -6,8 +6,8 @@
 
 #include "core/main_fields.h"
 #include "core/outcome.h"
-#include "core/units/units.h"
 #include "core/sizing/design_case.h"
+#include "core/units/units.h"
 
 #include <QLocale>
 
@@ -54,19 +54,16 @@ struct LineEvaluation {
 // The flow of `capacityTons`, or a refusal when the data give no physical
 // flow (a zero or negative refrigerating effect, capacity, density or
 // viscosity, or one that is not finite).
-Outcome<FluidState> FlowOf(const LineProfile& profile, const DesignCase& designCase,
-                           double capacityTons);
+Outcome<FluidState> FlowOf(const LineProfile& profile, const DesignCase& designCase, double capacityTons);
 
 LineEvaluation EvaluateSize(const DesignCase& designCase, const FluidState& flow, int sizeIndex);
 
 // Design mode: the first size from "1/2" up whose pressure drop is strictly
 // below the design pressure drop; "There is not any pipe size with this
 // data." when none is.
-Outcome<LineEvaluation> SizeLineDesign(const LineProfile& profile, const DesignCase& designCase,
-                                       double capacityTons);
+Outcome<LineEvaluation> SizeLineDesign(const LineProfile& profile, const DesignCase& designCase, double capacityTons);
 // Checking mode: the named size evaluated once.
-Outcome<LineEvaluation> CheckLine(const LineProfile& profile, const DesignCase& designCase,
-                                  int sizeIndex);
+Outcome<LineEvaluation> CheckLine(const LineProfile& profile, const DesignCase& designCase, int sizeIndex);
 
 // What the output fields show of a sizing run, in the unit system shown.
 struct ShownResult : OutputTexts {
@@ -83,8 +80,8 @@ QString ShownVelocity(double velocityFps, UnitSystem unit, const QLocale& locale
 std::optional<bool> VelocityInBand(const QString& shownVelocity, const std::optional<VelocityBand>& band,
                                    const QLocale& locale);
 
-ShownResult ShowResult(const LineProfile& profile, const LineEvaluation& evaluation, WorkingMode mode,
-                       UnitSystem unit, double riserTyped, const QLocale& locale);
+ShownResult ShowResult(const LineProfile& profile, const LineEvaluation& evaluation, WorkingMode mode, UnitSystem unit,
+                       double riserTyped, const QLocale& locale);
 
 // The dispatchers of the three lines: design procedure in design mode, the
 // checking procedure (on `checkedSizeIndex`) in checking mode.
@@ -95,7 +92,7 @@ Outcome<ShownResult> SizeDischargeLine(const DesignCase& designCase, WorkingMode
 Outcome<ShownResult> SizeLiquidLine(const DesignCase& designCase, WorkingMode mode, int checkedSizeIndex,
                                     UnitSystem unit, double riserTyped, const QLocale& locale);
 // The dispatcher of designCase.line.
-Outcome<ShownResult> SizeLine(const DesignCase& designCase, WorkingMode mode, int checkedSizeIndex,
-                              UnitSystem unit, double riserTyped, const QLocale& locale);
+Outcome<ShownResult> SizeLine(const DesignCase& designCase, WorkingMode mode, int checkedSizeIndex, UnitSystem unit,
+                              double riserTyped, const QLocale& locale);
 
 }  // namespace kestrin

@@ -27,13 +27,12 @@ struct FieldTexts {
 constexpr double kEvaporatingLowerLimit = -40;
 
 constexpr std::array<FieldTexts, kInputFields.size()> kFields = {{
-    {u"Txtcapacity", u"Lbl2", u"System Capacity (tons) :", u"System Capacity (kw) :",
-     u"Valid Range Is 1 to 500 Ton", u"Valid Range Is 1 to 1500 KW", 500, 1500, false, nullptr,
-     Conversion::Capacity},
+    {u"Txtcapacity", u"Lbl2", u"System Capacity (tons) :", u"System Capacity (kw) :", u"Valid Range Is 1 to 500 Ton",
+     u"Valid Range Is 1 to 1500 KW", 500, 1500, false, nullptr, Conversion::Capacity},
     {u"Txtet", u"Lbl3", u"Evaporating Temperature (F) :", u"Evaporating Temperature (C) :",
      u"Valid Range Is -40 to 55 F", u"Valid Range Is -40 to 12 C", 55, 12, true, u"-", Conversion::Temperature},
-    {u"Txtct", u"Lbl4", u"Condensing Temperature (F) :", u"Condensing Temperature (C) :",
-     u"Valid Range Is 80 to 150 F", u"Valid Range Is 25 to 65 C", 150, 65, false, nullptr, Conversion::Temperature},
+    {u"Txtct", u"Lbl4", u"Condensing Temperature (F) :", u"Condensing Temperature (C) :", u"Valid Range Is 80 to 150 F",
+     u"Valid Range Is 25 to 65 C", 150, 65, false, nullptr, Conversion::Temperature},
     {u"Txtsh", u"Lbl5", u"Superheat (F) :", u"Superheat (C) :", u"Valid Range Is 0 to 50 F",
      u"Valid Range Is 0 to 25 C", 50, 25, false, nullptr, Conversion::TemperatureDifference},
     {u"Txtsc", u"Lbl6", u"Subcool (F) :", u"Subcool (C) :", u"Valid Range Is 0 to 20 F", u"Valid Range Is 0 to 10 C",

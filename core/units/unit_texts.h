@@ -3,8 +3,8 @@
 // captions, tool tips and lists, the limits the fields keep while typing, and
 // the conversion of typed values when the unit system changes.
 
-#include "core/units/units.h"
 #include "core/line_type.h"
+#include "core/units/units.h"
 
 #include <QLocale>
 #include <QString>
@@ -16,13 +16,22 @@
 namespace kestrin {
 
 // The eight numeric input fields of the main window, in tab order.
-enum class InputField { Capacity, Evaporating, Condensing, Superheat, Subcool, TotalLength, RiserLength, AdditionalLoss };
-inline constexpr std::array kInputFields = {
-    InputField::Capacity,  InputField::Evaporating, InputField::Condensing, InputField::Superheat,
-    InputField::Subcool,   InputField::TotalLength, InputField::RiserLength, InputField::AdditionalLoss};
+enum class InputField {
+  Capacity,
+  Evaporating,
+  Condensing,
+  Superheat,
+  Subcool,
+  TotalLength,
+  RiserLength,
+  AdditionalLoss
+};
+inline constexpr std::array kInputFields = {InputField::Capacity,    InputField::Evaporating,   InputField::Condensing,
+                                            InputField::Superheat,   InputField::Subcool,       InputField::TotalLength,
+                                            InputField::RiserLength, InputField::AdditionalLoss};
 
-QString FieldName(InputField field);   // "Txtcapacity" ..
-QString LabelName(InputField field);   // "Lbl2" ..
+QString FieldName(InputField field);  // "Txtcapacity" ..
+QString LabelName(InputField field);  // "Lbl2" ..
 QString LabelCaption(InputField field, UnitSystem unit);
 QString ToolTip(InputField field, UnitSystem unit);
 
@@ -46,9 +55,9 @@ QStringList DesignDropList(UnitSystem unit, WorkingMode mode, const QLocale& loc
 
 // Output unit labels as the unit system sets them (the window's first
 // captions are "PSI " and "Ft", before any unit system was applied).
-QString PressureDropUnit(UnitSystem unit);   // Lbl15: "PSI" / "bar"
-QString VelocityUnit(UnitSystem unit);       // Lbl17: "FPS" / "m/s"
-QString LengthUnit(UnitSystem unit);         // Lbl19: "Ft " / "m "
+QString PressureDropUnit(UnitSystem unit);  // Lbl15: "PSI" / "bar"
+QString VelocityUnit(UnitSystem unit);      // Lbl17: "FPS" / "m/s"
+QString LengthUnit(UnitSystem unit);        // Lbl19: "Ft " / "m "
 
 // The twelve captions that follow the unit system and working mode, in the
 // order a project file keeps them: Lbl2, Lbl3, Lbl4, Lbl5, Lbl6, Lbl8, Lbl9,

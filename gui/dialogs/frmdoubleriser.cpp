@@ -1,16 +1,16 @@
 #include "gui/dialogs/frmdoubleriser.h"
 
+#include "core/line_type.h"
+#include "core/messages.h"
 #include "core/sizing/calculate_command.h"
+#include "core/sizing/double_riser.h"
+#include "core/units/number_text.h"
+#include "core/units/unit_texts.h"
 #include "gui/field_colours.h"
 #include "gui/frmmain.h"
 #include "gui/message_boxes.h"
-#include "gui/twips.h"
-#include "core/messages.h"
-#include "core/units/number_text.h"
-#include "core/units/unit_texts.h"
-#include "core/sizing/double_riser.h"
-#include "core/line_type.h"
 #include "gui/riser_picture.h"
+#include "gui/twips.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -223,8 +223,7 @@ void Frmdoubleriser::ShowSmall() {
 void Frmdoubleriser::ShowEnlarged() {
   results_->show();
   layout()->activate();
-  const QSize size =
-      QSize(TwipsWide(kLargeWidthTwips), TwipsHigh(kLargeHeightTwips)).expandedTo(minimumSizeHint());
+  const QSize size = QSize(TwipsWide(kLargeWidthTwips), TwipsHigh(kLargeHeightTwips)).expandedTo(minimumSizeHint());
   setFixedSize(size);
   QPoint place(TwipsWide(kLargeLeftTwips), TwipsHigh(kLargeTopTwips));
   // On a small screen the window moves in just enough to be seen whole.

@@ -21,18 +21,18 @@ class RiserPicture;
 // What the window shows. It outlives the window, so that an opening shows
 // the last results until the main window's next calculation empties them.
 struct RiserWindowState {
-  QString minimumCapacity;             // Txtriser, as typed
-  QString fullLoadSize;                // RSIZE1
-  QString fullLoadVelocity;            // TR1
-  QString partLoadSize;                // RSIZE2
-  QString partLoadVelocity;            // TR2
-  bool partLoadVelocityInBand = true;  // TR2 black on white, or white on red
-  QString dischargeFullLoadLabel;      // LR10
-  QString dischargePartLoadLabel;      // LR9
-  QString suctionFullLoadLabel;        // LR8
-  QString suctionPartLoadLabel;        // LR7
-  std::optional<RiserDrawing> drawing; // the drawing on show, if any
-  bool enlarged = false;               // results shown: the window's large size
+  QString minimumCapacity;              // Txtriser, as typed
+  QString fullLoadSize;                 // RSIZE1
+  QString fullLoadVelocity;             // TR1
+  QString partLoadSize;                 // RSIZE2
+  QString partLoadVelocity;             // TR2
+  bool partLoadVelocityInBand = true;   // TR2 black on white, or white on red
+  QString dischargeFullLoadLabel;       // LR10
+  QString dischargePartLoadLabel;       // LR9
+  QString suctionFullLoadLabel;         // LR8
+  QString suctionPartLoadLabel;         // LR7
+  std::optional<RiserDrawing> drawing;  // the drawing on show, if any
+  bool enlarged = false;                // results shown: the window's large size
 
   // Empties the results (RSIZE1, TR1, RSIZE2, TR2 and the size labels); the
   // window opens small again. The typed minimum capacity stays.
@@ -58,7 +58,7 @@ class Frmdoubleriser : public QDialog {
 
  private:
   void BuildControls();
-  void ShowState();   // fields and size
+  void ShowState();  // fields and size
   void ShowFields();
   void ShowSmall();
   void ShowEnlarged();
@@ -70,8 +70,8 @@ class Frmdoubleriser : public QDialog {
   // suctionriser and dischargeriser: one procedure, two drawings.
   void SizePartLoad(double minimumCapacityTons, RiserDrawing drawing);
   void EmptyPartLoad();  // nothing is shown for a refused capacity
-  void AcceptRiser();           // Command2
-  void CancelRiser();           // Command3
+  void AcceptRiser();    // Command2
+  void CancelRiser();    // Command3
 
   Frmmain& main_;
   RiserWindowState state_;

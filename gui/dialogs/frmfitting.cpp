@@ -1,8 +1,8 @@
 #include "gui/dialogs/frmfitting.h"
 
-#include "gui/output_clearing.h"
-#include "core/units/number_text.h"
 #include "core/sizing/fitting_table.h"
+#include "core/units/number_text.h"
+#include "gui/output_clearing.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -7,10 +7,10 @@
 namespace kestrin {
 
 Frmprocess::Frmprocess(WorkingMode current, QWidget* parent) : QDialog(parent) {
-  const ChoiceButtons buttons = BuildChoiceDialog(
-      this, {QStringLiteral("Frmprocess"), QStringLiteral("Process"), QStringLiteral("Design"),
-             QStringLiteral("Design"), QStringLiteral("checking"), QStringLiteral("Checking"),
-             QStringLiteral("cmdok")});
+  const ChoiceButtons buttons =
+      BuildChoiceDialog(this, {QStringLiteral("Frmprocess"), QStringLiteral("Process"), QStringLiteral("Design"),
+                               QStringLiteral("Design"), QStringLiteral("checking"), QStringLiteral("Checking"),
+                               QStringLiteral("cmdok")});
   design_ = buttons.first;
   checking_ = buttons.second;
   (current == WorkingMode::Design ? design_ : checking_)->setChecked(true);

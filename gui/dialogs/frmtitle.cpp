@@ -51,8 +51,8 @@ Frmtitle::Frmtitle(SessionState& state, std::function<void()> printReport, QWidg
   note_ = new QPlainTextEdit(state_.note, this);
   note_->setObjectName(QStringLiteral("Txtnote"));
   note_->setTabChangesFocus(true);
-  for (QWidget* field : {static_cast<QWidget*>(customer_), static_cast<QWidget*>(project_),
-                         static_cast<QWidget*>(note_)}) {
+  for (QWidget* field :
+       {static_cast<QWidget*>(customer_), static_cast<QWidget*>(project_), static_cast<QWidget*>(note_)}) {
     field->setFont(fieldFont);
   }
   label1->setBuddy(customer_);

@@ -7,10 +7,10 @@
 namespace kestrin {
 
 Frmunit::Frmunit(UnitSystem current, QWidget* parent) : QDialog(parent) {
-  const ChoiceButtons buttons = BuildChoiceDialog(
-      this, {QStringLiteral("Frmunit"), QStringLiteral("Default Units"), QStringLiteral("imperial"),
-             QStringLiteral("English (IP)"), QStringLiteral("metric"), QStringLiteral("Metric (SI)"),
-             QStringLiteral("CmdOK")});
+  const ChoiceButtons buttons =
+      BuildChoiceDialog(this, {QStringLiteral("Frmunit"), QStringLiteral("Default Units"), QStringLiteral("imperial"),
+                               QStringLiteral("English (IP)"), QStringLiteral("metric"), QStringLiteral("Metric (SI)"),
+                               QStringLiteral("CmdOK")});
   imperial_ = buttons.first;
   metric_ = buttons.second;
   (current == UnitSystem::IP ? imperial_ : metric_)->setChecked(true);

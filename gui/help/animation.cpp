@@ -9,8 +9,8 @@ namespace kestrin {
 
 QMovie* LoadAnimation(const QString& fileName, QObject* parent) {
   auto* movie = new QMovie(parent);
-  const QString path = FindDataFile(
-      fileName, DataPlace::CurrentFolder | DataPlace::ProgramFolder | DataPlace::InstalledData);
+  const QString path =
+      FindDataFile(fileName, DataPlace::CurrentFolder | DataPlace::ProgramFolder | DataPlace::InstalledData);
   // An empty file name leaves the movie without a device: invalid, and quiet.
   if (!path.isEmpty()) movie->setFileName(path);
   return movie;

@@ -84,15 +84,15 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
   animatedGif2_->setFixedSize(animationSize.isValid() ? animationSize : QSize(128, 128));
 
   const QString website = QString::fromLatin1(kMakerWebsite);
-  QLabel* description = NamedLabel(
-      "LblDescription",
-      tr("<p>Sizes the copper suction, discharge and liquid lines of air-conditioning and refrigeration "
-         "systems working with R22, R134a, R407C or R404A, in English or metric units.</p>"
-         "<p>For each line it chooses the copper tube and reports its pressure drop, velocity, "
-         "equivalent length and oil traps, and it sizes double suction and discharge risers.</p>"
-         "<p><a href=\"%1\">%1</a></p>")
-          .arg(website),
-      this);
+  QLabel* description =
+      NamedLabel("LblDescription",
+                 tr("<p>Sizes the copper suction, discharge and liquid lines of air-conditioning and refrigeration "
+                    "systems working with R22, R134a, R407C or R404A, in English or metric units.</p>"
+                    "<p>For each line it chooses the copper tube and reports its pressure drop, velocity, "
+                    "equivalent length and oil traps, and it sizes double suction and discharge risers.</p>"
+                    "<p><a href=\"%1\">%1</a></p>")
+                     .arg(website),
+                 this);
   description->setWordWrap(true);
   description->setTextFormat(Qt::RichText);
   description->setOpenExternalLinks(true);

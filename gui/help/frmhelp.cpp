@@ -1,7 +1,7 @@
 #include "gui/help/frmhelp.h"
 
-#include "gui/twips.h"
 #include "core/data_files.h"
+#include "gui/twips.h"
 
 #include <QCoreApplication>
 #include <QDir>

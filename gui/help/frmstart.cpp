@@ -8,8 +8,7 @@
 
 namespace kestrin {
 
-Frmstart::Frmstart(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+Frmstart::Frmstart(QWidget* parent) : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setObjectName(QStringLiteral("Frmstart"));
   setWindowTitle(QStringLiteral("Loading Program ..."));
   setFixedSize(kPictureSize);

@@ -65,8 +65,9 @@ bool SameJson(const QJsonValue& actual, const QJsonValue& expected, const QStrin
   } else if (actual == expected) {
     return true;
   }
-  *differences += where + u": "_s + QString::fromUtf8(QJsonDocument(QJsonArray{actual}).toJson(QJsonDocument::Compact)) +
-                  u" instead of "_s + QString::fromUtf8(QJsonDocument(QJsonArray{expected}).toJson(QJsonDocument::Compact));
+  *differences +=
+      where + u": "_s + QString::fromUtf8(QJsonDocument(QJsonArray{actual}).toJson(QJsonDocument::Compact)) +
+      u" instead of "_s + QString::fromUtf8(QJsonDocument(QJsonArray{expected}).toJson(QJsonDocument::Compact));
   return false;
 }
 
@@ -211,8 +212,8 @@ TEST_F(ExitStatus, FollowsTheWorstFile) {
 }
 
 TEST_F(ExitStatus, JsonGivesOneLinePerFileInTheOrderGiven) {
-  const ToolRun run = RunTool({u"--json"_s, u"good.kst"_s, u"absent.kst"_s, u"no capacity.kst"_s, u"r12.kst"_s},
-                          dir_.path());
+  const ToolRun run =
+      RunTool({u"--json"_s, u"good.kst"_s, u"absent.kst"_s, u"no capacity.kst"_s, u"r12.kst"_s}, dir_.path());
   const QStringList lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 4) << run.out.toStdString();
   const QString files[] = {u"good.kst"_s, u"absent.kst"_s, u"no capacity.kst"_s, u"r12.kst"_s};

@@ -48,8 +48,8 @@ TEST(ReportOption, WritesTheSheetWithTheRiserAndTheTitleGiven) {
   ASSERT_TRUE(IsPdf(out));
   const QString words = PdfWords(out);
   if (words.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
-  for (const char* expected : {"Harbour Cold Store", "Suction line : From Evaporator To Compressor",
-                               "2 5/8 1 3/8", "Double Riser", "Riser"})
+  for (const char* expected :
+       {"Harbour Cold Store", "Suction line : From Evaporator To Compressor", "2 5/8 1 3/8", "Double Riser", "Riser"})
     EXPECT_TRUE(words.contains(QString::fromUtf8(expected))) << expected << "\n" << words.toStdString();
 }
 
@@ -65,8 +65,7 @@ TEST(ReportOption, WritesOneReportPerFileWhenSeveralAreGiven) {
 TEST(ReportOption, AReportThatCannotBeWrittenSaysWhy) {
   QTemporaryDir dir;
   QString err;
-  EXPECT_EQ(RunTool({u"--report"_s, dir.filePath(u"no/such/folder/r.pdf"_s), u"suction-r22-ip-design.kst"_s}, &err),
-            2);
+  EXPECT_EQ(RunTool({u"--report"_s, dir.filePath(u"no/such/folder/r.pdf"_s), u"suction-r22-ip-design.kst"_s}, &err), 2);
   EXPECT_TRUE(err.contains(u"kestrin-size: "_s)) << err.toStdString();
 }
 

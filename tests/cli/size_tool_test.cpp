@@ -44,12 +44,24 @@ QStringList KeysInOrder(const QString& jsonLine) {
   return keys;
 }
 
-const QStringList kResultKeys = {u"file"_s,     u"ok"_s,          u"error"_s,
-                                 u"field"_s,    u"units"_s,       u"mode"_s,
-                                 u"line"_s,     u"line_size"_s,   u"description"_s,
-                                 u"total_pressure_drop"_s, u"velocity"_s, u"velocity_in_band"_s,
-                                 u"equivalent_length"_s,   u"traps"_s,    u"raw"_s,
-                                 u"pressure_drop_psi"_s,   u"velocity_fps"_s, u"equivalent_length_ft"_s};
+const QStringList kResultKeys = {u"file"_s,
+                                 u"ok"_s,
+                                 u"error"_s,
+                                 u"field"_s,
+                                 u"units"_s,
+                                 u"mode"_s,
+                                 u"line"_s,
+                                 u"line_size"_s,
+                                 u"description"_s,
+                                 u"total_pressure_drop"_s,
+                                 u"velocity"_s,
+                                 u"velocity_in_band"_s,
+                                 u"equivalent_length"_s,
+                                 u"traps"_s,
+                                 u"raw"_s,
+                                 u"pressure_drop_psi"_s,
+                                 u"velocity_fps"_s,
+                                 u"equivalent_length_ft"_s};
 
 TEST(SizeToolArguments, OptionsAndUsageErrors) {
   struct Row {
@@ -249,11 +261,10 @@ TEST(SizeToolRun, ExtraOutputSeesEveryFileAndItsFailureCounts) {
 
   QStringList seen;
   QString value;
-  const std::vector<ExtraOutput> extras = {
-      {u"record"_s, u"OUT"_s, u"keep a record"_s, [&](const QString& v) {
-         value = v;
-         return std::make_unique<RecordingSink>(&seen, v == u"fail"_s);
-       }}};
+  const std::vector<ExtraOutput> extras = {{u"record"_s, u"OUT"_s, u"keep a record"_s, [&](const QString& v) {
+                                              value = v;
+                                              return std::make_unique<RecordingSink>(&seen, v == u"fail"_s);
+                                            }}};
   const auto run = [&](const QStringList& arguments, QString* out, QString* err) {
     QTextStream outStream(out);
     QTextStream errStream(err);

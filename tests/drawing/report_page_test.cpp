@@ -1,5 +1,5 @@
-#include "core/report/report_model.h"
 #include "drawing/report_page.h"
+#include "core/report/report_model.h"
 #include "drawing/report_pdf.h"
 #include "drawing/riser_diagram.h"
 
@@ -21,8 +21,8 @@ namespace {
 
 ReportModel DoubleRiserReport(UnitSystem unit) {
   ReportInputs in;
-  in.fields = {u"R404A"_qs, u"35"_qs, u"-10"_qs, u"40"_qs, u"6"_qs, u"3"_qs,
-               u"Discharge"_qs, u"0.2"_qs, u"30"_qs, u"7"_qs, u"0"_qs};
+  in.fields = {u"R404A"_qs,     u"35"_qs,  u"-10"_qs, u"40"_qs, u"6"_qs, u"3"_qs,
+               u"Discharge"_qs, u"0.2"_qs, u"30"_qs,  u"7"_qs,  u"0"_qs};
   in.outputs = {{u"1 5/8"_qs, QString(), u"0.15"_qs, u"12.30"_qs, u"41.2"_qs, u"1"_qs}, true};
   in.riserOutput1 = u"1 1/8"_qs;
   in.riserOutput2 = u"9.80"_qs;
@@ -60,10 +60,9 @@ TEST(ReportPdf, WritesOnePageWithTheSheetsTexts) {
   // The extraction collapses runs of blanks, so compare with blanks simplified.
   const QString words = text.simplified();
   for (const char* expected :
-       {"Northwind Foods", "Cold store 3", "Discharge  line : From Compressor To Condenser",
-        "System Capacity (Kw):", "Input Data :", "Output Data :", "No. of Sight Glass's :", "1 5/8   1 1/8",
-        "12.30   9.80", "Double Riser", "21/3/2025", "1404/1/1   friday", "meter", "Riser",
-        "Kestrin Refrigerant Pipe Sizing   version"}) {
+       {"Northwind Foods", "Cold store 3", "Discharge  line : From Compressor To Condenser", "System Capacity (Kw):",
+        "Input Data :", "Output Data :", "No. of Sight Glass's :", "1 5/8   1 1/8", "12.30   9.80", "Double Riser",
+        "21/3/2025", "1404/1/1   friday", "meter", "Riser", "Kestrin Refrigerant Pipe Sizing   version"}) {
     EXPECT_TRUE(words.contains(QString::fromUtf8(expected).simplified())) << expected << "\n" << text.toStdString();
   }
 }
@@ -101,8 +100,8 @@ TEST(ReportPage, ScalesIntoTheGivenAreaAndStaysInsideIt) {
   // model places them.
   const double scale = 600.0 / kReportPageHeight;
   auto onImage = [&](const QRect& twips) {
-    return QRect(qRound(left + twips.left() * scale), qRound(100 + twips.top() * scale),
-                 qRound(twips.width() * scale), qRound(twips.height() * scale));
+    return QRect(qRound(left + twips.left() * scale), qRound(100 + twips.top() * scale), qRound(twips.width() * scale),
+                 qRound(twips.height() * scale));
   };
   EXPECT_GT(InkIn(image, onImage(model.drawingPlace)), 200);
   EXPECT_GT(InkIn(image, onImage(model.pipingPicture)), 200);

@@ -1,8 +1,8 @@
 // The main window driven as a user drives it: keys typed, lists picked,
 // "Calculate" clicked, message boxes read and closed.
 
-#include "gui/field_colours.h"
 #include "gui/frmmain.h"
+#include "gui/field_colours.h"
 #include "gui/frmmain_test_case.h"
 #include "gui/window_test_support.h"
 
@@ -23,7 +23,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList kInputNames = {u"Txtcapacity"_s, u"Txtet"_s, u"Txtct"_s, u"Txtsh"_s,
+const QStringList kInputNames = {u"Txtcapacity"_s, u"Txtet"_s,  u"Txtct"_s, u"Txtsh"_s,
                                  u"Txtsc"_s,       u"Txttll"_s, u"Txtrl"_s, u"Txtal"_s};
 const QStringList kFlaggableNames = kInputNames + QStringList{u"Cmbrt"_s, u"Cmbl"_s, u"Cmbdpd"_s};
 const QColor kRed(255, 0, 0), kWhite(255, 255, 255), kBlack(0, 0, 0);
@@ -106,9 +106,9 @@ class FrmmainTest : public QObject {
                qPrintable(name));
     }
 
-    const QStringList order = {u"Cmbrt"_s,  u"Txtcapacity"_s, u"Txtet"_s,      u"Txtct"_s,        u"Txtsh"_s,
-                               u"Txtsc"_s,  u"Cmbl"_s,        u"Cmbdpd"_s,     u"Txttll"_s,       u"Txtrl"_s,
-                               u"Txtal"_s,  u"Cmdfitting"_s,  u"Cmdcalculate"_s, u"Cmdclose"_s};
+    const QStringList order = {u"Cmbrt"_s, u"Txtcapacity"_s, u"Txtet"_s,        u"Txtct"_s,   u"Txtsh"_s,
+                               u"Txtsc"_s, u"Cmbl"_s,        u"Cmbdpd"_s,       u"Txttll"_s,  u"Txtrl"_s,
+                               u"Txtal"_s, u"Cmdfitting"_s,  u"Cmdcalculate"_s, u"Cmdclose"_s};
     QWidget* widget = Get(order.first());
     for (qsizetype i = 1; i < order.size(); ++i) {
       do {
@@ -134,17 +134,16 @@ class FrmmainTest : public QObject {
     QTest::addColumn<QString>("message");
 
     const QString incomplete = u"Data is not complete. "_s;
-    const MainFieldTexts full{u"R22"_s, u"10"_s,      u"40"_s,  u"105"_s, u"10"_s, u"10"_s,
-                              u"Suction"_s, u"2"_s, u"100"_s, u"10"_s,  u"0"_s};
+    const MainFieldTexts full{u"R22"_s,     u"10"_s, u"40"_s,  u"105"_s, u"10"_s, u"10"_s,
+                              u"Suction"_s, u"2"_s,  u"100"_s, u"10"_s,  u"0"_s};
     auto with = [&](auto change) {
       MainFieldTexts texts = full;
       change(texts);
       return texts;
     };
-    QTest::newRow("all empty: only the refrigerant") << false << false << MainFieldTexts{} << u"Cmbrt"_s
-                                                     << incomplete;
-    QTest::newRow("no capacity") << false << false << with([](auto& t) { t.capacity.clear(); })
-                                 << u"Txtcapacity"_s << incomplete;
+    QTest::newRow("all empty: only the refrigerant") << false << false << MainFieldTexts{} << u"Cmbrt"_s << incomplete;
+    QTest::newRow("no capacity") << false << false << with([](auto& t) { t.capacity.clear(); }) << u"Txtcapacity"_s
+                                 << incomplete;
     QTest::newRow("IP evaporating -41") << false << false << with([](auto& t) { t.evaporating = u"-41"_s; })
                                         << u"Txtet"_s << u"Valid Range Is -40 to 55 F.please insert correct data "_s;
     QTest::newRow("SI evaporating -41") << true << false << with([](auto& t) { t.evaporating = u"-41"_s; })
@@ -153,10 +152,9 @@ class FrmmainTest : public QObject {
                                         << u"Txtct"_s << u"Valid Range Is 80 to 150 F.please insert correct data. "_s;
     QTest::newRow("SI condensing 24.9") << true << false << with([](auto& t) { t.condensing = u"24.9"_s; })
                                         << u"Txtct"_s << u"Valid Range Is 25 to 65 C.please insert correct data. "_s;
-    QTest::newRow("no line") << false << false << with([](auto& t) { t.line.clear(); }) << u"Cmbl"_s
-                             << incomplete;
-    QTest::newRow("checking mode, no tube") << false << true << with([](auto& t) { t.designDrop.clear(); })
-                                            << u"Cmbdpd"_s << incomplete;
+    QTest::newRow("no line") << false << false << with([](auto& t) { t.line.clear(); }) << u"Cmbl"_s << incomplete;
+    QTest::newRow("checking mode, no tube")
+        << false << true << with([](auto& t) { t.designDrop.clear(); }) << u"Cmbdpd"_s << incomplete;
     QTest::newRow("riser longer than the line")
         << false << false << with([](auto& t) { t.riserLength = u"100.5"_s; }) << u"Txtrl"_s
         << u"Riser Length should not be greater than the Total Line Length . "_s;
@@ -348,8 +346,7 @@ class FrmmainTest : public QObject {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("left");
     auto row = [](const char* name, bool si, const char* field, const char* keys, const char* left) {
-      QTest::newRow(name) << si << QString::fromLatin1(field) << QString::fromLatin1(keys)
-                          << QString::fromLatin1(left);
+      QTest::newRow(name) << si << QString::fromLatin1(field) << QString::fromLatin1(keys) << QString::fromLatin1(left);
     };
     row("IP capacity 5001 is wiped", false, "Txtcapacity", "5001", "");
     row("capacity: a lone point is wiped", false, "Txtcapacity", ".5", "5");
@@ -433,8 +430,8 @@ class FrmmainTest : public QObject {
   void projectRestoreSetsFieldsUnitsAndMode() {
     QVERIFY(TypeCase(window_.get(), SuctionCaseIP()));
     QVERIFY(Calculate().isEmpty());
-    const MainFieldTexts restored{u"R404A"_s, u"35"_s, u"5"_s,  u"40"_s, u"5"_s, u"5"_s,
-                                  u"Discharge"_s, u"1 3/8"_s, u"30"_s, u"3"_s, u"0"_s};
+    const MainFieldTexts restored{u"R404A"_s,     u"35"_s,    u"5"_s,  u"40"_s, u"5"_s, u"5"_s,
+                                  u"Discharge"_s, u"1 3/8"_s, u"30"_s, u"3"_s,  u"0"_s};
     QVERIFY(window_->setInputTexts(restored));
     window_->restoreUnitAndMode(UnitSystem::SI, WorkingMode::Checking, restored.designDrop);
     QCOMPARE(window_->inputTexts(), restored);

@@ -15,16 +15,16 @@ struct TypedCase {
 
 // A suction line that fits comfortably, in IP ...
 inline TypedCase SuctionCaseIP() {
-  return {QStringLiteral("R22"), QStringLiteral("10"), QStringLiteral("41"), QStringLiteral("104"),
-          QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("Suction"), QStringLiteral("2"),
+  return {QStringLiteral("R22"),    QStringLiteral("10"),     QStringLiteral("41"),      QStringLiteral("104"),
+          QStringLiteral("9"),      QStringLiteral("9"),      QStringLiteral("Suction"), QStringLiteral("2"),
           QStringLiteral("98.425"), QStringLiteral("9.8425"), QStringLiteral("0")};
 }
 
 // ... and the same case in SI (10 tons, 5 C, 40 C, 2 psi, 30 m, 3 m).
 inline TypedCase SuctionCaseSI() {
-  return {QStringLiteral("R22"), QStringLiteral("35.168"), QStringLiteral("5"), QStringLiteral("40"),
-          QStringLiteral("5"), QStringLiteral("5"), QStringLiteral("Suction"), QStringLiteral("0.1379"),
-          QStringLiteral("30"), QStringLiteral("3"), QStringLiteral("0")};
+  return {QStringLiteral("R22"), QStringLiteral("35.168"), QStringLiteral("5"),       QStringLiteral("40"),
+          QStringLiteral("5"),   QStringLiteral("5"),      QStringLiteral("Suction"), QStringLiteral("0.1379"),
+          QStringLiteral("30"),  QStringLiteral("3"),      QStringLiteral("0")};
 }
 
 // Types every field of `typed` into `window` key by key and picks the lists;

@@ -1,14 +1,14 @@
 // The splash window's hand-over, the piping guide command and window, the
 // about box's animation, and how the program finds its data files.
 
-#include "gui/help/frmstart.h"
-#include "gui/message_boxes.h"
+#include "core/data_files.h"
 #include "core/messages.h"
 #include "gui/help/animation.h"
-#include "core/data_files.h"
 #include "gui/help/frmabout.h"
 #include "gui/help/frmhelp.h"
+#include "gui/help/frmstart.h"
 #include "gui/help/help_commands.h"
+#include "gui/message_boxes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -180,8 +180,14 @@ void TestHelpWindows::GuideOpensOnlyOnYesAndOnceForItsParent() {
   QWidget mainWindow;
   mainWindow.show();
   int asked = 0;
-  const auto answerNo = [&asked](QWidget*) { ++asked; return false; };
-  const auto answerYes = [&asked](QWidget*) { ++asked; return true; };
+  const auto answerNo = [&asked](QWidget*) {
+    ++asked;
+    return false;
+  };
+  const auto answerYes = [&asked](QWidget*) {
+    ++asked;
+    return true;
+  };
 
   QVERIFY(!ShowPipingGuide(&mainWindow, answerNo));
   QCOMPARE(asked, 1);

@@ -1,5 +1,5 @@
-#include "gui/dialogs/frmtitle.h"
 #include "gui/print_commands.h"
+#include "gui/dialogs/frmtitle.h"
 
 #include "gui/window_test_support.h"
 
@@ -20,8 +20,8 @@ class PrintCommandsTest : public QObject {
 
  private:
   static MainFieldTexts Fields() {
-    return {u"R22"_qs, u"20"_qs, u"40"_qs, u"105"_qs, u"10"_qs, u"5"_qs,
-            u"Suction"_qs, u"2"_qs, u"100"_qs, u"20"_qs, u"0"_qs};
+    return {u"R22"_qs,     u"20"_qs, u"40"_qs,  u"105"_qs, u"10"_qs, u"5"_qs,
+            u"Suction"_qs, u"2"_qs,  u"100"_qs, u"20"_qs,  u"0"_qs};
   }
   static MainOutputTexts Outputs() { return {{u"2 1/8"_qs, {}, u"1.23"_qs, u"45.12"_qs, u"130.5"_qs, u"1"_qs}, false}; }
 
@@ -37,8 +37,8 @@ class PrintCommandsTest : public QObject {
   }
 
   // Fills the title dialog and presses one of its buttons.
-  static std::function<void(QDialog*)> Answer(const QString& customer, const QString& project,
-                                              const QString& note, const char* button) {
+  static std::function<void(QDialog*)> Answer(const QString& customer, const QString& project, const QString& note,
+                                              const char* button) {
     return [=](QDialog* dialog) {
       dialog->findChild<QLineEdit*>(u"Txtcustomer"_qs)->setText(customer);
       dialog->findChild<QLineEdit*>(u"Txtproject"_qs)->setText(project);

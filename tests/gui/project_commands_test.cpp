@@ -1,11 +1,11 @@
 // Save and Open driven through the real main window: what a user saves comes
 // back whole, and a file that cannot be read or written changes nothing.
 
-#include "gui/frmmain.h"
-#include "gui/frmmain_test_case.h"
-#include "core/session_state.h"
 #include "gui/project_commands.h"
 #include "core/project/project_file.h"
+#include "core/session_state.h"
+#include "gui/frmmain.h"
+#include "gui/frmmain_test_case.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -85,8 +85,7 @@ class ProjectCommandsTest : public QObject {
     QCOMPARE(opened.main->inputTexts(), saved.main->inputTexts());
     // The captions of the restored unit system and mode (the IP ones as the
     // unit system sets them, "PSI" and "Ft ").
-    QCOMPARE(opened.main->unitCaptions(),
-             ShownCaptions(static_cast<UnitSystem>(unit), static_cast<WorkingMode>(mode)));
+    QCOMPARE(opened.main->unitCaptions(), ShownCaptions(static_cast<UnitSystem>(unit), static_cast<WorkingMode>(mode)));
     QVERIFY(opened.main->outputTexts().lineSize.isEmpty());
     opened.Calculate();
     QCOMPARE(opened.main->outputTexts(), before);
@@ -124,7 +123,8 @@ class ProjectCommandsTest : public QObject {
 
   void aFileWrittenByHandWithLineFeedsOpens() {
     const QString path = dir_->filePath(QStringLiteral("by-hand.kst"));
-    QByteArray text = "\"R404A\"\n\"30\"\n\"-10\"\n\"110\"\n\"5\"\n\"5\"\n\"Liquid\"\n\"3\"\n\"150.125\"\n\"0\"\n\"0\"\n";
+    QByteArray text =
+        "\"R404A\"\n\"30\"\n\"-10\"\n\"110\"\n\"5\"\n\"5\"\n\"Liquid\"\n\"3\"\n\"150.125\"\n\"0\"\n\"0\"\n";
     for (int line = 12; line <= 21; ++line) text += "\n";
     text += "\"Acme, Inc.\"\n\n\"\"\n";
     QFile file(path);

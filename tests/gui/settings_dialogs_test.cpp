@@ -43,14 +43,11 @@ class SettingsDialogsTest : public QObject {
 
   QLineEdit* Edit(const char* name) const { return window_->findChild<QLineEdit*>(QString::fromLatin1(name)); }
   QComboBox* DesignDrop() const { return window_->findChild<QComboBox*>(u"Cmbdpd"_s); }
-  QString Caption(const char* name) const {
-    return window_->findChild<QLabel*>(QString::fromLatin1(name))->text();
-  }
+  QString Caption(const char* name) const { return window_->findChild<QLabel*>(QString::fromLatin1(name))->text(); }
 
   // Opens a settings dialog from the menu, ticks `option` and leaves it;
   // returns the option that was ticked when it opened.
-  QString Choose(const char* menuEntry, const char* dialogName, const char* title, const char* option,
-                 Leave leave) {
+  QString Choose(const char* menuEntry, const char* dialogName, const char* title, const char* option, Leave leave) {
     ModalWatcher watcher;
     QString tickedAtOpening;
     watcher.onNextDialog([&](QDialog* dialog) {

@@ -4,13 +4,13 @@
 // discharge lines in both unit systems, what OK and Cancel hand back, what a
 // recalculation empties, and the refusals.
 
+#include "gui/dialogs/frmdoubleriser.h"
+#include "gui/dialogs/frmfitting.h"
 #include "gui/field_colours.h"
 #include "gui/frmmain.h"
 #include "gui/frmmain_test_case.h"
-#include "gui/window_test_support.h"
-#include "gui/dialogs/frmdoubleriser.h"
-#include "gui/dialogs/frmfitting.h"
 #include "gui/window_commands.h"
+#include "gui/window_test_support.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -123,8 +123,8 @@ struct RiserSeen {
 
 RiserSeen See(const QDialog* window) {
   RiserSeen seen;
-  for (const char* name : {"Lblriser", "Txtriser", "RSIZE1", "TR1", "LR5", "RSIZE2", "TR2", "LR6", "LR7", "LR8",
-                           "LR9", "LR10"})
+  for (const char* name :
+       {"Lblriser", "Txtriser", "RSIZE1", "TR1", "LR5", "RSIZE2", "TR2", "LR6", "LR7", "LR8", "LR9", "LR10"})
     seen.texts.insert(QString::fromLatin1(name), Text(window, name));
   seen.results = Shows(window, "RSIZE1") && Shows(window, "Command2");
   seen.dischargeDrawing = Shows(window, "Picture1");
@@ -301,10 +301,8 @@ void SizingWindowsTest::sizesThePartLoadRiser_data() {
   // The suction riser runs slower than a suction line may (8 FPS, 2.5 m/s)
   // and still shows white.
   QTest::newRow("suction IP") << UnitSystem::IP << u"Suction"_qs << u"5"_qs << u"1 3/8"_qs << u"14.98"_qs << false;
-  QTest::newRow("discharge IP") << UnitSystem::IP << u"Discharge"_qs << u"5"_qs << u"1 1/8"_qs << u"11.99"_qs
-                                << true;
-  QTest::newRow("suction SI") << UnitSystem::SI << u"Suction"_qs << u"17.584"_qs << u"1 3/8"_qs << u"4.57"_qs
-                              << false;
+  QTest::newRow("discharge IP") << UnitSystem::IP << u"Discharge"_qs << u"5"_qs << u"1 1/8"_qs << u"11.99"_qs << true;
+  QTest::newRow("suction SI") << UnitSystem::SI << u"Suction"_qs << u"17.584"_qs << u"1 3/8"_qs << u"4.57"_qs << false;
   QTest::newRow("discharge SI") << UnitSystem::SI << u"Discharge"_qs << u"17.584"_qs << u"1 1/8"_qs << u"3.65"_qs
                                 << true;
 }
@@ -340,8 +338,7 @@ void SizingWindowsTest::sizesThePartLoadRiser() {
   QVERIFY(boxes.isEmpty());
 
   const bool ip = unit == UnitSystem::IP;
-  QCOMPARE(opened.texts[u"Lblriser"_qs],
-           ip ? u"Minimumm Capacity (tons) :"_qs : u"Minimumm Capacity (kw) :"_qs);
+  QCOMPARE(opened.texts[u"Lblriser"_qs], ip ? u"Minimumm Capacity (tons) :"_qs : u"Minimumm Capacity (kw) :"_qs);
   QCOMPARE(opened.texts[u"LR5"_qs], ip ? u"FPS"_qs : u"m/s"_qs);
   QCOMPARE(opened.texts[u"LR6"_qs], ip ? u"FPS"_qs : u"m/s"_qs);
   QVERIFY(!opened.results && AtLeast(opened.size, smallDesign));

@@ -34,17 +34,16 @@ inline QString NameText(const char* name) { return QString::fromLatin1(name); }
 inline QString NameText(const QString& name) { return name; }
 
 inline QString MissingChildMessage(const char* type, const QString& name, const QObject* root) {
-  return QStringLiteral("no %1 named \"%2\"; there are: %3")
-      .arg(QString::fromLatin1(type), name, ChildNames(root));
+  return QStringLiteral("no %1 named \"%2\"; there are: %3").arg(QString::fromLatin1(type), name, ChildNames(root));
 }
 
 }  // namespace kestrin::testing
 
 // Declares `var` as the child of `root` named `name`, or fails the test
 // listing the names that do exist.
-#define KESTRIN_FIND(Type, var, root, name)                                     \
-  Type* var = (root)->findChild<Type*>(::kestrin::testing::NameText(name));     \
-  QVERIFY2(var != nullptr,                                                      \
+#define KESTRIN_FIND(Type, var, root, name)                                 \
+  Type* var = (root)->findChild<Type*>(::kestrin::testing::NameText(name)); \
+  QVERIFY2(var != nullptr,                                                  \
            qPrintable(::kestrin::testing::MissingChildMessage(#Type, ::kestrin::testing::NameText(name), (root))))
 
 namespace kestrin::testing {

@@ -41,6 +41,8 @@ TEST_P(GeneratedAnimation, DecodesAsALoopingAnimationWithItsFrames) {
 
 INSTANTIATE_TEST_SUITE_P(BuiltFiles, GeneratedAnimation,
                          testing::Values(Animation{"kestrin.gif", 24, 200, 120}, Animation{"About.gif", 20, 128, 128}),
-                         [](const testing::TestParamInfo<Animation>& row) { return std::string(row.param.frames == 24 ? "Main" : "About"); });
+                         [](const testing::TestParamInfo<Animation>& row) {
+                           return std::string(row.param.frames == 24 ? "Main" : "About");
+                         });
 
 }  // namespace

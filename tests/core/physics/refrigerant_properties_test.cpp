@@ -24,15 +24,15 @@ TEST_P(R22WorkedValues, MatchTheReferenceFigures) {
   EXPECT_NEAR(v.property(Refrigerant::R22, v.temperatureF), v.expected, v.tolerance) << v.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Properties, R22WorkedValues,
-    testing::Values(WorkedValue{"liquid enthalpy at 100 F", LiquidEnthalpy, 100, 105.85, 0.01},
-                    WorkedValue{"vapour enthalpy at 40 F", VapourEnthalpy, 40, 174.74, 0.01},
-                    WorkedValue{"liquid density at 100 F", LiquidDensity, 100, 71.3, 0.05},
-                    WorkedValue{"vapour density at 40 F", VapourDensity, 40, 1.52, 0.005},
-                    WorkedValue{"vapour viscosity at 40 F", VapourViscosity, 40, 0.0286, 0.0001},
-                    WorkedValue{"saturation pressure at 40 F", SaturationPressure, 40, 83.07, 0.01}),
-    RowName<WorkedValue>);
+INSTANTIATE_TEST_SUITE_P(Properties, R22WorkedValues,
+                         testing::Values(WorkedValue{"liquid enthalpy at 100 F", LiquidEnthalpy, 100, 105.85, 0.01},
+                                         WorkedValue{"vapour enthalpy at 40 F", VapourEnthalpy, 40, 174.74, 0.01},
+                                         WorkedValue{"liquid density at 100 F", LiquidDensity, 100, 71.3, 0.05},
+                                         WorkedValue{"vapour density at 40 F", VapourDensity, 40, 1.52, 0.005},
+                                         WorkedValue{"vapour viscosity at 40 F", VapourViscosity, 40, 0.0286, 0.0001},
+                                         WorkedValue{"saturation pressure at 40 F", SaturationPressure, 40, 83.07,
+                                                     0.01}),
+                         RowName<WorkedValue>);
 
 TEST(RefrigeratingEffect, IsVapourEnthalpyAtSuctionGasMinusLiquidEnthalpy) {
   EXPECT_NEAR(RefrigeratingEffect(Refrigerant::R22, 100, 40), 68.9, 0.05);

@@ -16,9 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace kestrin {
 
-void PrintTo(const ProjectData& project, std::ostream* os) {
-  *os << '\n' << WriteProject(project).toStdString();
-}
+void PrintTo(const ProjectData& project, std::ostream* os) { *os << '\n' << WriteProject(project).toStdString(); }
 
 namespace {
 
@@ -33,18 +31,25 @@ QByteArray FileOf(const std::vector<std::string>& lines, const char* lineEnd = "
 }
 
 UnitCaptions DesignCaptionsIP() {
-  return {u"System Capacity (tons) :"_s, u"Evaporating Temperature (F) :"_s, u"Condensing Temperature (F) :"_s,
-          u"Superheat (F) :"_s,          u"Subcool (F) :"_s,                  u"Design Pressure Drop (psi) :"_s,
-          u"Total Line Length (Ft) :"_s, u"Riser Length (Ft) :"_s,            u"Additional loss (psi) :"_s,
-          u"PSI"_s,                      u"FPS"_s,                            u"Ft "_s};
+  return {u"System Capacity (tons) :"_s,
+          u"Evaporating Temperature (F) :"_s,
+          u"Condensing Temperature (F) :"_s,
+          u"Superheat (F) :"_s,
+          u"Subcool (F) :"_s,
+          u"Design Pressure Drop (psi) :"_s,
+          u"Total Line Length (Ft) :"_s,
+          u"Riser Length (Ft) :"_s,
+          u"Additional loss (psi) :"_s,
+          u"PSI"_s,
+          u"FPS"_s,
+          u"Ft "_s};
 }
 
 // A suction line in IP design mode: some fittings stored, a customer but no
 // project, a one-line note.
 ProjectData SuctionProject() {
   ProjectData p;
-  p.fields = {u"R22"_s, u"20"_s,  u"40"_s, u"105"_s, u"10"_s, u"10"_s,
-              u"Suction"_s, u"2"_s, u"100"_s, u"12"_s, u"0"_s};
+  p.fields = {u"R22"_s, u"20"_s, u"40"_s, u"105"_s, u"10"_s, u"10"_s, u"Suction"_s, u"2"_s, u"100"_s, u"12"_s, u"0"_s};
   p.fittingCounts = {u"1"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"6"_s, u"0"_s, u"0"_s, u"0"_s, u"1"_s};
   p.customer = u"Harbour Cold Store"_s;
   p.note = u"Roof unit 3"_s;
@@ -53,7 +58,8 @@ ProjectData SuctionProject() {
 }
 
 const char kSuctionFile[] =
-    "\"R22\"\r\n\"20\"\r\n\"40\"\r\n\"105\"\r\n\"10\"\r\n\"10\"\r\n\"Suction\"\r\n\"2\"\r\n\"100\"\r\n\"12\"\r\n\"0\"\r\n"
+    "\"R22\"\r\n\"20\"\r\n\"40\"\r\n\"105\"\r\n\"10\"\r\n\"10\"\r\n\"Suction\"\r\n\"2\"\r\n\"100\"\r\n\"12\"\r\n\"0\"\r"
+    "\n"
     "\"1\"\r\n\"0\"\r\n\"0\"\r\n\"0\"\r\n\"0\"\r\n\"6\"\r\n\"0\"\r\n\"0\"\r\n\"0\"\r\n\"1\"\r\n"
     "\"Harbour Cold Store\"\r\n\r\n\"Roof unit 3\"\r\n"
     "\"System Capacity (tons) :\"\r\n\"Evaporating Temperature (F) :\"\r\n\"Condensing Temperature (F) :\"\r\n"
@@ -85,8 +91,8 @@ TEST(ProjectFileReader, ReadsWrittenFileBackIntoItsValues) {
 
 TEST(ProjectFile, RoundTripIsByteForByte) {
   ProjectData checkingSI = SuctionProject();
-  checkingSI.fields = {u"R407C"_s, u"70"_s,   u"5"_s,  u"45"_s, u"5"_s, u"5"_s,
-                       u"Discharge"_s, u"1 3/8"_s, u"30"_s, u"8"_s, u"0.1"_s};
+  checkingSI.fields = {u"R407C"_s,     u"70"_s,    u"5"_s,  u"45"_s, u"5"_s,  u"5"_s,
+                       u"Discharge"_s, u"1 3/8"_s, u"30"_s, u"8"_s,  u"0.1"_s};
   checkingSI.customer = u""_s;
   checkingSI.project = u"Müller Kälte, Halle 2"_s;
   checkingSI.note = u"first line\nsecond line\n\nafter a blank line"_s;
@@ -118,20 +124,20 @@ TEST(ProjectFileReader, ReadingRuleOfOneLine) {
   };
   const Row rows[] = {
       {"\"Harbour\"", u"Harbour"_s},
-      {"   \"Harbour\"", u"Harbour"_s},           // leading blanks skipped
+      {"   \"Harbour\"", u"Harbour"_s},  // leading blanks skipped
       {"\t \"Harbour\"", u"Harbour"_s},
-      {"\"  padded  \"", u"  padded  "_s},        // blanks inside quotes kept
-      {"Harbour", u"Harbour"_s},                  // unquoted text
+      {"\"  padded  \"", u"  padded  "_s},  // blanks inside quotes kept
+      {"Harbour", u"Harbour"_s},            // unquoted text
       {"Harbour   ", u"Harbour"_s},
-      {"Harbour, North", u"Harbour"_s},           // unquoted runs to the comma
+      {"Harbour, North", u"Harbour"_s},             // unquoted runs to the comma
       {"\"Harbour, North\"", u"Harbour, North"_s},  // a quoted comma is text
-      {"\"Harbour\", \"North\"", u"Harbour"_s},   // the rest of the line is passed over
-      {"\"Shop \"North\"\"", u"Shop "_s},        // a quote ends the text
-      {"\"\"", u""_s},                            // set and empty
-      {"", std::nullopt},                          // unset
+      {"\"Harbour\", \"North\"", u"Harbour"_s},     // the rest of the line is passed over
+      {"\"Shop \"North\"\"", u"Shop "_s},           // a quote ends the text
+      {"\"\"", u""_s},                              // set and empty
+      {"", std::nullopt},                           // unset
       {"    ", std::nullopt},
       {",Harbour", std::nullopt},
-      {"\"Harbour", u"Harbour"_s},                // no closing quote: ends with its line
+      {"\"Harbour", u"Harbour"_s},  // no closing quote: ends with its line
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.line);
@@ -362,9 +368,15 @@ TEST(ProjectFileApplies, RefrigerantAndLineMustBeEntriesOfTheirLists) {
     const char* line;
     const char* flagged;  // empty: applies
   } rows[] = {
-      {"", "", ""},           {"R22", "Suction", ""},     {"R134a", "Discharge", ""},
-      {"R407C", "Liquid", ""}, {"R404A", "", ""},          {"R12", "Suction", "Cmbrt"},
-      {"r22", "Suction", "Cmbrt"}, {"R22 ", "Suction", "Cmbrt"}, {"R22", "suction", "Cmbl"},
+      {"", "", ""},
+      {"R22", "Suction", ""},
+      {"R134a", "Discharge", ""},
+      {"R407C", "Liquid", ""},
+      {"R404A", "", ""},
+      {"R12", "Suction", "Cmbrt"},
+      {"r22", "Suction", "Cmbrt"},
+      {"R22 ", "Suction", "Cmbrt"},
+      {"R22", "suction", "Cmbl"},
       {"R22", "Hot gas", "Cmbl"},
   };
   for (const auto& row : rows) {

@@ -10,11 +10,11 @@ const QDateTime kPrinted(QDate(2006, 12, 7), QTime(14, 5, 9));
 
 ReportInputs SuctionCase() {
   ReportInputs in;
-  in.fields = {u"R22"_qs, u"20"_qs,  u"40"_qs, u"105"_qs, u"10"_qs, u"5"_qs,
-               u"Suction"_qs, u"2"_qs, u"100"_qs, u"20"_qs, u"0"_qs};
-  in.outputs = {{u"2 1/8"_qs, u"Copper Tube Outside diameter (2 Nominal size)"_qs, u"1.23"_qs, u"45.12"_qs,
-                 u"130.5"_qs, u"1"_qs},
-                false};
+  in.fields = {u"R22"_qs,     u"20"_qs, u"40"_qs,  u"105"_qs, u"10"_qs, u"5"_qs,
+               u"Suction"_qs, u"2"_qs,  u"100"_qs, u"20"_qs,  u"0"_qs};
+  in.outputs = {
+      {u"2 1/8"_qs, u"Copper Tube Outside diameter (2 Nominal size)"_qs, u"1.23"_qs, u"45.12"_qs, u"130.5"_qs, u"1"_qs},
+      false};
   in.fittingCounts = {u"1"_qs, u"0"_qs, u"0"_qs, u"0"_qs, u"4"_qs, u"2"_qs, u"1"_qs, u"0"_qs, u"0"_qs, u"1"_qs};
   return in;
 }
@@ -33,8 +33,7 @@ TEST(ReportModel, CaptionsFollowTheUnitSystemWithTheirOwnDotLeaders) {
       {"L2", "System Capacity (tons):  ..........................",
        "System Capacity (Kw):  ............................."},
       {"L4", "Condensing Temperature (F) :  ................", "Condensing Temperature (C) :  ................."},
-      {"L7", "Design Pressure Drop (psi) :  ...................",
-       "Design Pressure Drop (bar) :  ...................."},
+      {"L7", "Design Pressure Drop (psi) :  ...................", "Design Pressure Drop (bar) :  ...................."},
       {"L10", "Additional loss (psi) :  ...............................",
        "Additional loss (bar) :  ................................"},
       {"L14", "No. of Check Valves :   ............................",
@@ -184,16 +183,16 @@ TEST(ReportInputs, TakeTheStateAsTheDialogsWouldShowIt) {
   SessionState state;
   state.unit = UnitSystem::SI;
   state.mode = WorkingMode::Checking;
-  state.fittingCounts[0] = u"6"_qs;      // above the solenoid valve's 5
+  state.fittingCounts[0] = u"6"_qs;  // above the solenoid valve's 5
   state.fittingCounts[1] = u"3"_qs;
-  state.fittingCounts[2] = u"many"_qs;   // only a project file brings such a text
-  state.fittingCounts[4] = u"200"_qs;    // the elbows' limit itself
-  state.fittingCounts[5] = u"-1.5"_qs;   // a pasted negative stays
+  state.fittingCounts[2] = u"many"_qs;  // only a project file brings such a text
+  state.fittingCounts[4] = u"200"_qs;   // the elbows' limit itself
+  state.fittingCounts[5] = u"-1.5"_qs;  // a pasted negative stays
   state.note = u"note"_qs;
   state.riserOutput1 = u"7/8"_qs;
   const ReportInputs in = ReportInputsOf({}, {}, state, kC);
-  const std::array<QString, kFittingTypeCount> shown = {
-      QString(), u"3"_qs, QString(), QString(), u"200"_qs, u"-1.5"_qs, QString(), QString(), QString(), QString()};
+  const std::array<QString, kFittingTypeCount> shown = {QString(),  u"3"_qs,   QString(), QString(), u"200"_qs,
+                                                        u"-1.5"_qs, QString(), QString(), QString(), QString()};
   EXPECT_EQ(in.fittingCounts, shown);
   EXPECT_EQ(in.unit, UnitSystem::SI);
   EXPECT_EQ(in.mode, WorkingMode::Checking);

@@ -10,13 +10,13 @@ namespace {
 const QLocale kC = QLocale::c();
 
 MainFieldTexts TwentyTonSuction() {
-  return {u"R22"_qs, u"20"_qs, u"40"_qs, u"105"_qs, u"10"_qs, u"10"_qs,
-          u"Suction"_qs, u"2"_qs, u"100"_qs, u"20"_qs, u"0"_qs};
+  return {u"R22"_qs,     u"20"_qs, u"40"_qs,  u"105"_qs, u"10"_qs, u"10"_qs,
+          u"Suction"_qs, u"2"_qs,  u"100"_qs, u"20"_qs,  u"0"_qs};
 }
 
 CalculateOutcome Calculate(const MainFieldTexts& f, UnitSystem unit = UnitSystem::IP,
-                     WorkingMode mode = WorkingMode::Design, const StoredFittingCounts& counts = {},
-                     double previousDrop = 0) {
+                           WorkingMode mode = WorkingMode::Design, const StoredFittingCounts& counts = {},
+                           double previousDrop = 0) {
   return RunCalculate(f, unit, mode, counts, previousDrop, kC);
 }
 
@@ -46,39 +46,38 @@ constexpr const char16_t* kIncomplete = u"Data is not complete. ";
 
 INSTANTIATE_TEST_SUITE_P(
     Calculate, FailedChecks,
-    testing::Values(
-        CheckCase{"all empty flags the refrigerant", [](MainFieldTexts& f) { f = {}; }, UnitSystem::IP, u"Cmbrt",
-                  kIncomplete},
-        CheckCase{"capacity", [](MainFieldTexts& f) { f.capacity = u"x"_qs; }, UnitSystem::IP, u"Txtcapacity",
-                  kIncomplete},
-        CheckCase{"evaporating missing", [](MainFieldTexts& f) { f.evaporating.clear(); }, UnitSystem::IP, u"Txtet",
-                  kIncomplete},
-        CheckCase{"evaporating IP", [](MainFieldTexts& f) { f.evaporating = u"-41"_qs; }, UnitSystem::IP, u"Txtet",
-                  u"Valid Range Is -40 to 55 F.please insert correct data "},
-        CheckCase{"evaporating SI", [](MainFieldTexts& f) { f.evaporating = u"-40.5"_qs; }, UnitSystem::SI,
-                  u"Txtet", u"Valid Range Is -40 to 12 C.please insert correct data "},
-        CheckCase{"condensing IP", [](MainFieldTexts& f) { f.condensing = u"79"_qs; }, UnitSystem::IP, u"Txtct",
-                  u"Valid Range Is 80 to 150 F.please insert correct data. "},
-        CheckCase{"condensing SI", [](MainFieldTexts& f) { f.condensing = u"24.9"_qs; }, UnitSystem::SI, u"Txtct",
-                  u"Valid Range Is 25 to 65 C.please insert correct data. "},
-        CheckCase{"line", [](MainFieldTexts& f) { f.line.clear(); }, UnitSystem::IP, u"Cmbl", kIncomplete},
-        CheckCase{"design drop", [](MainFieldTexts& f) { f.designDrop.clear(); }, UnitSystem::IP, u"Cmbdpd",
-                  kIncomplete},
-        CheckCase{"design drop not a number", [](MainFieldTexts& f) { f.designDrop = u"."_qs; }, UnitSystem::IP,
-                  u"Cmbdpd", kIncomplete},
-        CheckCase{"total length", [](MainFieldTexts& f) { f.totalLength = u"-"_qs; }, UnitSystem::IP, u"Txttll",
-                  kIncomplete},
-        CheckCase{"riser longer than the line", [](MainFieldTexts& f) { f.riserLength = u"100.5"_qs; },
-                  UnitSystem::IP, u"Txtrl", u"Riser Length should not be greater than the Total Line Length . "},
-        CheckCase{"refrigerant from elsewhere", [](MainFieldTexts& f) { f.refrigerant = u"R12"_qs; },
-                  UnitSystem::IP, u"Cmbrt", kIncomplete}),
+    testing::Values(CheckCase{"all empty flags the refrigerant", [](MainFieldTexts& f) { f = {}; }, UnitSystem::IP,
+                              u"Cmbrt", kIncomplete},
+                    CheckCase{"capacity", [](MainFieldTexts& f) { f.capacity = u"x"_qs; }, UnitSystem::IP,
+                              u"Txtcapacity", kIncomplete},
+                    CheckCase{"evaporating missing", [](MainFieldTexts& f) { f.evaporating.clear(); }, UnitSystem::IP,
+                              u"Txtet", kIncomplete},
+                    CheckCase{"evaporating IP", [](MainFieldTexts& f) { f.evaporating = u"-41"_qs; }, UnitSystem::IP,
+                              u"Txtet", u"Valid Range Is -40 to 55 F.please insert correct data "},
+                    CheckCase{"evaporating SI", [](MainFieldTexts& f) { f.evaporating = u"-40.5"_qs; }, UnitSystem::SI,
+                              u"Txtet", u"Valid Range Is -40 to 12 C.please insert correct data "},
+                    CheckCase{"condensing IP", [](MainFieldTexts& f) { f.condensing = u"79"_qs; }, UnitSystem::IP,
+                              u"Txtct", u"Valid Range Is 80 to 150 F.please insert correct data. "},
+                    CheckCase{"condensing SI", [](MainFieldTexts& f) { f.condensing = u"24.9"_qs; }, UnitSystem::SI,
+                              u"Txtct", u"Valid Range Is 25 to 65 C.please insert correct data. "},
+                    CheckCase{"line", [](MainFieldTexts& f) { f.line.clear(); }, UnitSystem::IP, u"Cmbl", kIncomplete},
+                    CheckCase{"design drop", [](MainFieldTexts& f) { f.designDrop.clear(); }, UnitSystem::IP, u"Cmbdpd",
+                              kIncomplete},
+                    CheckCase{"design drop not a number", [](MainFieldTexts& f) { f.designDrop = u"."_qs; },
+                              UnitSystem::IP, u"Cmbdpd", kIncomplete},
+                    CheckCase{"total length", [](MainFieldTexts& f) { f.totalLength = u"-"_qs; }, UnitSystem::IP,
+                              u"Txttll", kIncomplete},
+                    CheckCase{"riser longer than the line", [](MainFieldTexts& f) { f.riserLength = u"100.5"_qs; },
+                              UnitSystem::IP, u"Txtrl",
+                              u"Riser Length should not be greater than the Total Line Length . "},
+                    CheckCase{"refrigerant from elsewhere", [](MainFieldTexts& f) { f.refrigerant = u"R12"_qs; },
+                              UnitSystem::IP, u"Cmbrt", kIncomplete}),
     RowName<CheckCase>);
 
 TEST(Calculate, BoundaryValuesPass) {
-  for (auto edit : {+[](MainFieldTexts& f) { f.evaporating = u"-40"_qs; },
-                    +[](MainFieldTexts& f) { f.evaporating = u"60"_qs; },
-                    +[](MainFieldTexts& f) { f.riserLength = u"100"_qs; },
-                    +[](MainFieldTexts& f) { f.capacity = u"0"_qs; }}) {
+  for (auto edit :
+       {+[](MainFieldTexts& f) { f.evaporating = u"-40"_qs; }, +[](MainFieldTexts& f) { f.evaporating = u"60"_qs; },
+        +[](MainFieldTexts& f) { f.riserLength = u"100"_qs; }, +[](MainFieldTexts& f) { f.capacity = u"0"_qs; }}) {
     MainFieldTexts f = TwentyTonSuction();
     edit(f);
     EXPECT_FALSE(Calculate(f).checkRefusal);
@@ -96,8 +95,8 @@ TEST(Calculate, OptionalFieldsThatAreNotNumbersBecomeZero) {
   f.riserLength = u"."_qs;
   f.additionalLoss = u"-"_qs;
   const CalculateOutcome outcome = Calculate(f);
-  for (const QString& text : {outcome.fields.superheat, outcome.fields.subcool, outcome.fields.riserLength,
-                              outcome.fields.additionalLoss})
+  for (const QString& text :
+       {outcome.fields.superheat, outcome.fields.subcool, outcome.fields.riserLength, outcome.fields.additionalLoss})
     EXPECT_EQ(text, u"0"_qs);
   ASSERT_TRUE(outcome.stored);
   EXPECT_EQ(outcome.stored->superheatF, 0);
@@ -109,8 +108,8 @@ TEST(Calculate, OptionalFieldsThatAreNotNumbersBecomeZero) {
 }
 
 TEST(Calculate, StoresSIValuesInIPWithTheExactFactors) {
-  const MainFieldTexts f = {u"R22"_qs, u"10"_qs,  u"4"_qs,   u"40"_qs, u"5"_qs,  u"2"_qs,
-                            u"Suction"_qs, u"0.2"_qs, u"30"_qs, u"6"_qs, u"0.1"_qs};
+  const MainFieldTexts f = {u"R22"_qs,     u"10"_qs,  u"4"_qs,  u"40"_qs, u"5"_qs,  u"2"_qs,
+                            u"Suction"_qs, u"0.2"_qs, u"30"_qs, u"6"_qs,  u"0.1"_qs};
   const CalculateOutcome outcome = Calculate(f, UnitSystem::SI);
   ASSERT_TRUE(outcome.stored);
   const DesignCase& c = *outcome.stored;
@@ -147,8 +146,8 @@ TEST(Calculate, OffersADoubleRiserOnlyForGasLinesWithARiser) {
     const char16_t* riser;
     bool offered;
   };
-  for (const Case& c : {Case{u"Suction", u"20", true}, Case{u"Discharge", u"0.5", true},
-                        Case{u"Suction", u"0", false}, Case{u"Liquid", u"5", false}}) {
+  for (const Case& c : {Case{u"Suction", u"20", true}, Case{u"Discharge", u"0.5", true}, Case{u"Suction", u"0", false},
+                        Case{u"Liquid", u"5", false}}) {
     MainFieldTexts f = TwentyTonSuction();
     f.line = QString::fromUtf16(c.line);
     f.riserLength = QString::fromUtf16(c.riser);

@@ -1,7 +1,7 @@
 #include "core/sizing/double_riser.h"
 
-#include "sample_cases.h"
 #include "core/sizing/line_sizing.h"
+#include "sample_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -31,9 +31,9 @@ TEST(PartLoadRiser, SuctionRiserBandReachesDownToEightFeetPerSecond) {
     const auto riser = SizePartLoadRiser(suction, tons, UnitSystem::IP, kC);
     if (!riser.ok() || riser.value().velocityFps < 8.5 || riser.value().velocityFps > 14.5) continue;
     EXPECT_TRUE(riser.value().velocityInBand);
-    const auto asLine = ShowResult(ProfileOf(LineType::Suction),
-                                   SizeLineDesign(ProfileOf(LineType::Suction), suction, tons).value(),
-                                   WorkingMode::Design, UnitSystem::IP, 0, kC);
+    const auto asLine =
+        ShowResult(ProfileOf(LineType::Suction), SizeLineDesign(ProfileOf(LineType::Suction), suction, tons).value(),
+                   WorkingMode::Design, UnitSystem::IP, 0, kC);
     EXPECT_EQ(asLine.velocityInBand, false);
     return;
   }

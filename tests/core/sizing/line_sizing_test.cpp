@@ -178,7 +178,8 @@ TEST(Dispatch, EachLineRunsItsOwnProfile) {
     EXPECT_EQ(shown.value().lineSize, u"1 3/8"_qs);
     EXPECT_EQ(shown.value().raw.velocityFps, Evaluate(c, 6).velocityFps);
   }
-  EXPECT_FALSE(SizeLine(samples::TwentyTonR22(LineType::Suction), WorkingMode::Checking, 0, UnitSystem::IP, 0, kC).ok());
+  EXPECT_FALSE(
+      SizeLine(samples::TwentyTonR22(LineType::Suction), WorkingMode::Checking, 0, UnitSystem::IP, 0, kC).ok());
 }
 
 }  // namespace

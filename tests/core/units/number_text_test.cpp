@@ -11,12 +11,26 @@ TEST(ParseNumber, AcceptsDecimalNumbersOnly) {
     const char16_t* text;
     std::optional<double> value;
   };
-  for (const Case& t : {Case{u"10", 10.0}, Case{u" 2.5 ", 2.5}, Case{u"-40", -40.0}, Case{u".5", 0.5},
-                        Case{u"5.", 5.0}, Case{u"+3", 3.0}, Case{u"1e2", 100.0}, Case{u"", std::nullopt},
-                        Case{u"   ", std::nullopt}, Case{u"-", std::nullopt}, Case{u".", std::nullopt},
-                        Case{u"inf", std::nullopt}, Case{u"nan", std::nullopt}, Case{u"0x10", std::nullopt},
-                        Case{u"1,000", std::nullopt}, Case{u"1.2.3", std::nullopt}, Case{u"1e", std::nullopt},
-                        Case{u"1e999", std::nullopt}, Case{u"5/8", std::nullopt}, Case{u"12abc", std::nullopt}})
+  for (const Case& t : {Case{u"10", 10.0},
+                        Case{u" 2.5 ", 2.5},
+                        Case{u"-40", -40.0},
+                        Case{u".5", 0.5},
+                        Case{u"5.", 5.0},
+                        Case{u"+3", 3.0},
+                        Case{u"1e2", 100.0},
+                        Case{u"", std::nullopt},
+                        Case{u"   ", std::nullopt},
+                        Case{u"-", std::nullopt},
+                        Case{u".", std::nullopt},
+                        Case{u"inf", std::nullopt},
+                        Case{u"nan", std::nullopt},
+                        Case{u"0x10", std::nullopt},
+                        Case{u"1,000", std::nullopt},
+                        Case{u"1.2.3", std::nullopt},
+                        Case{u"1e", std::nullopt},
+                        Case{u"1e999", std::nullopt},
+                        Case{u"5/8", std::nullopt},
+                        Case{u"12abc", std::nullopt}})
     EXPECT_EQ(ParseNumber(QString::fromUtf16(t.text), c), t.value) << QString::fromUtf16(t.text).toStdString();
 }
 
