@@ -1,76 +1,24 @@
 #include "cli/size_tool.h"
 
 #include "core/messages.h"
-#include "core/units/number_text.h"
 #include "core/units/unit_texts.h"
 
 #include <QDir>
-#include <QLocale>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
-#include <algorithm>
 #include <cmath>
 
 namespace kestrin {
 
 namespace {
 
-const QString kProgram = QStringLiteral("kestrin-size");
+// ---- JSON.
 
-// ---- JSON, written by hand so that the keys keep their documented order.
-
-QString JsonString(const QString& text) {
-  QString out;
-  out.reserve(text.size() + 2);
-  out += u'"';
-  for (const QChar c : text) {
-    switch (c.unicode()) {
-      case u'"': out += QStringLiteral("\\\""); break;
-      case u'\\': out += QStringLiteral("\\\\"); break;
-      case u'\n': out += QStringLiteral("\\n"); break;
-      case u'\r': out += QStringLiteral("\\r"); break;
-      case u'\t': out += QStringLiteral("\\t"); break;
-      default:
-        if (c.unicode() < 0x20)
-          out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        else
-          out += c;
-    }
-  }
-  out += u'"';
-  return out;
-}
-
-QString JsonString(const std::optional<QString>& text) { return text ? JsonString(*text) : QStringLiteral("null"); }
-
-QString JsonBool(bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); }
-
-QString JsonBool(const std::optional<bool>& value) { return value ? JsonBool(*value) : QStringLiteral("null"); }
-
-// The shortest text that reads back as the same double; JSON has no NaN.
-QString JsonNumber(double value) {
-  if (!std::isfinite(value)) return QStringLiteral("null");
-  return QString::number(value, 'g', QLocale::FloatingPointShortest);
-}
-
-class JsonObject {
- public:
-  JsonObject& Add(const char* key, const QString& json) {
-    if (!body_.isEmpty()) body_ += u',';
-    body_ += JsonString(QString::fromLatin1(key));
-    body_ += u':';
-    body_ += json;
-    return *this;
-  }
-  QString Text() const { return u'{' + body_ + u'}'; }
-
- private:
-  QString body_;
-};
-
-std::optional<QString> NonEmpty(const QString& text) {
-  if (text.isEmpty()) return std::nullopt;
-  return text;
-}
+QJsonValue JsonText(const QString& text) { return text; }
+QJsonValue JsonNumber(double value) { return std::isfinite(value) ? QJsonValue(value) : QJsonValue(); }
+QJsonValue JsonBool(const std::optional<bool>& value) { return value ? QJsonValue(*value) : QJsonValue(); }
 
 QString UnitsKey(UnitSystem unit) { return unit == UnitSystem::IP ? QStringLiteral("IP") : QStringLiteral("SI"); }
 
@@ -78,22 +26,22 @@ QString ModeKey(WorkingMode mode) {
   return mode == WorkingMode::Design ? QStringLiteral("design") : QStringLiteral("checking");
 }
 
-QString RiserJson(const Outcome<PartLoadRiser>& riser) {
-  JsonObject o;
-  if (riser.ok()) {
-    o.Add("ok", JsonBool(true))
-        .Add("error", QStringLiteral("null"))
-        .Add("line_size", JsonString(riser.value().lineSize))
-        .Add("velocity", JsonString(riser.value().velocity))
-        .Add("velocity_in_band", JsonBool(riser.value().velocityInBand));
-  } else {
-    o.Add("ok", JsonBool(false))
-        .Add("error", JsonString(riser.refusal().message))
-        .Add("line_size", QStringLiteral("null"))
-        .Add("velocity", QStringLiteral("null"))
-        .Add("velocity_in_band", QStringLiteral("null"));
-  }
-  return o.Text();
+QJsonObject RiserJson(const Outcome<PartLoadRiser>& riser) {
+  QJsonObject o;
+  o[u"ok"_qs] = riser.ok();
+  o[u"error"_qs] = riser.ok() ? QJsonValue() : JsonText(riser.refusal().message);
+  o[u"line_size"_qs] = riser.ok() ? JsonText(riser.value().shown.lineSize) : QJsonValue();
+  o[u"velocity"_qs] = riser.ok() ? JsonText(riser.value().shown.velocity) : QJsonValue();
+  o[u"velocity_in_band"_qs] = riser.ok() ? QJsonValue(riser.value().shown.velocityInBand) : QJsonValue();
+  return o;
+}
+
+QJsonObject RawJson(const LineEvaluation& evaluation) {
+  QJsonObject raw;
+  raw[u"pressure_drop_psi"_qs] = JsonNumber(evaluation.pressureDropPsi);
+  raw[u"velocity_fps"_qs] = JsonNumber(evaluation.velocityFps);
+  raw[u"equivalent_length_ft"_qs] = JsonNumber(evaluation.equivalentLengthFt);
+  return raw;
 }
 
 // ---- Text output.
@@ -114,52 +62,43 @@ QString WithUnit(const QString& value, const QString& unit) { return value + u' 
 
 QString OutsideBand(bool inBand) { return inBand ? QString() : QStringLiteral("  (outside the recommended range)"); }
 
-// ---- The sinks of the standard output.
-
-class TextSink final : public SizingSink {
- public:
-  explicit TextSink(QTextStream& out) : out_(out) {}
-  void Add(const FileSizing& sizing) override {
-    if (sizing.fileProblem) return;  // told on the error output
-    if (!first_) out_ << '\n';
-    first_ = false;
-    out_ << SizingText(sizing);
-    out_.flush();
-  }
-
- private:
-  QTextStream& out_;
-  bool first_ = true;
+// The optional fields that Calculate reads as "0" when their text is not a
+// number, with the words a warning names them by.
+struct OptionalField {
+  QString MainFieldTexts::*text;
+  const char* name;
+};
+constexpr OptionalField kOptionalFields[] = {
+    {&MainFieldTexts::superheat, "superheat"},
+    {&MainFieldTexts::subcool, "subcooling"},
+    {&MainFieldTexts::riserLength, "riser length"},
+    {&MainFieldTexts::additionalLoss, "additional loss"},
 };
 
-class JsonSink final : public SizingSink {
- public:
-  JsonSink(QTextStream& out, bool withRiser) : out_(out), withRiser_(withRiser) {}
-  void Add(const FileSizing& sizing) override {
-    out_ << SizingJson(sizing, withRiser_) << '\n';
-    out_.flush();
+QStringList ZeroedFieldWarnings(const MainFieldTexts& read, const MainFieldTexts& calculated) {
+  QStringList warnings;
+  for (const OptionalField& field : kOptionalFields) {
+    const QString& typed = read.*field.text;
+    if (typed != calculated.*field.text && !typed.isEmpty())
+      warnings +=
+          QStringLiteral("the %1 \"%2\" is not a number; it counts as 0").arg(QString::fromLatin1(field.name), typed);
   }
-
- private:
-  QTextStream& out_;
-  bool withRiser_;
-};
+  return warnings;
+}
 
 }  // namespace
 
 // ---- One file.
 
 const ShownResult* FileSizing::shown() const {
-  if (!calculation || !calculation->sizing || !calculation->sizing->ok()) return nullptr;
-  return &calculation->sizing->value();
+  if (!calculation || !calculation->sized()) return nullptr;
+  return &calculation->sized()->shown;
 }
 
 std::optional<Refusal> FileSizing::refusal() const {
   if (fileProblem) return fileProblem;
-  if (!calculation) return std::nullopt;
-  if (calculation->checkRefusal) return calculation->checkRefusal;
-  if (calculation->sizing && !calculation->sizing->ok()) return calculation->sizing->refusal();
-  return std::nullopt;
+  if (!calculation || !calculation->refusal()) return std::nullopt;
+  return *calculation->refusal();
 }
 
 int FileSizing::exitStatus() const {
@@ -171,7 +110,8 @@ int FileSizing::exitStatus() const {
 
 QLocale ProjectFileLocale() { return QLocale::c(); }
 
-FileSizing SizeProject(const QString& path, const ProjectData& project, const std::optional<QString>& minimumCapacity) {
+FileSizing SizeProject(const QString& path, const ProjectData& project, const std::optional<QString>& minimumCapacity,
+                       const QLocale& locale) {
   FileSizing sizing;
   sizing.path = path;
   sizing.project = project;
@@ -184,32 +124,15 @@ FileSizing SizeProject(const QString& path, const ProjectData& project, const st
     return sizing;
   }
 
-  const QLocale locale = ProjectFileLocale();
   // A freshly opened program: no design pressure drop from an earlier run.
-  sizing.calculation = RunCalculate(project.fields, sizing.unit, sizing.mode, project.fittingCounts, 0.0, locale);
-  const CalculateOutcome& calculation = *sizing.calculation;
-  if (!minimumCapacity || !sizing.shown() || !calculation.offerDoubleRiser || !calculation.stored) return sizing;
-
-  // The riser window wipes an entry beyond its limit as it is typed, and
-  // its Calculate then finds the field empty.
-  if (!MinimumCapacityEntryKept(*minimumCapacity, sizing.unit, locale)) {
-    sizing.riser = Outcome<PartLoadRiser>(Refusal{MessageText(Message::DataIncomplete), QStringLiteral("Txtriser")});
-    return sizing;
-  }
-  const double tons = MinimumCapacityTons(*minimumCapacity, sizing.unit, locale).value_or(0);
-  sizing.riser = SizePartLoadRiser(*calculation.stored, tons, sizing.unit, locale);
+  const CalculateResult& calculation = sizing.calculation.emplace(
+      RunCalculate(project.fields, sizing.unit, sizing.mode, project.fittingCounts, 0.0, locale));
+  sizing.warnings = ZeroedFieldWarnings(project.fields, calculation.fields);
+  const Sized* sized = calculation.sized();
+  if (!minimumCapacity || !sized || !sized->offerDoubleRiser) return sizing;
+  sizing.riser =
+      RunPartLoadRiser(*minimumCapacity, sized->stored.line, sized->stored, project.fittingCounts, sizing.unit, locale);
   return sizing;
-}
-
-FileSizing SizeProjectFile(const QString& path, const std::optional<QString>& minimumCapacity) {
-  const Outcome<ProjectData> project = ReadProjectFile(path);
-  if (!project.ok()) {
-    FileSizing sizing;
-    sizing.path = path;
-    sizing.fileProblem = project.refusal();
-    return sizing;
-  }
-  return SizeProject(path, project.value(), minimumCapacity);
 }
 
 QString SizingText(const FileSizing& sizing) {
@@ -225,7 +148,8 @@ QString SizingText(const FileSizing& sizing) {
   if (!shown) {
     const Refusal refusal = sizing.refusal().value_or(Refusal{});
     text += QStringLiteral("  error : %1\n").arg(refusal.message);
-    if (!refusal.field.isEmpty()) text += QStringLiteral("  flagged : %1\n").arg(refusal.field);
+    if (refusal.field != DesignField::None)
+      text += QStringLiteral("  flagged : %1\n").arg(DesignFieldName(refusal.field));
     return text;
   }
   text += Row(QStringLiteral("Line Size :"), shown->lineSize);
@@ -241,8 +165,9 @@ QString SizingText(const FileSizing& sizing) {
     if (riser.ok()) {
       text += Row(QStringLiteral("Part Load Riser :"),
                   QStringLiteral("Line Size : %1   Velocity : %2")
-                          .arg(riser.value().lineSize, WithUnit(riser.value().velocity, VelocityUnit(sizing.unit))) +
-                      OutsideBand(riser.value().velocityInBand));
+                          .arg(riser.value().shown.lineSize,
+                               WithUnit(riser.value().shown.velocity, VelocityUnit(sizing.unit))) +
+                      OutsideBand(riser.value().shown.velocityInBand));
     } else {
       text += Row(QStringLiteral("Part Load Riser :"), QStringLiteral("error : %1").arg(riser.refusal().message));
     }
@@ -251,192 +176,30 @@ QString SizingText(const FileSizing& sizing) {
 }
 
 QString SizingJson(const FileSizing& sizing, bool withRiser) {
-  const QString null = QStringLiteral("null");
   const ShownResult* shown = sizing.shown();
   const std::optional<Refusal> refusal = sizing.refusal();
   const bool known = sizing.project.has_value();
 
-  JsonObject o;
-  o.Add("file", JsonString(sizing.path))
-      .Add("ok", JsonBool(shown != nullptr))
-      .Add("error", refusal ? JsonString(refusal->message) : null)
-      .Add("field", refusal ? JsonString(NonEmpty(refusal->field)) : null)
-      .Add("units", known ? JsonString(UnitsKey(sizing.unit)) : null)
-      .Add("mode", known ? JsonString(ModeKey(sizing.mode)) : null)
-      .Add("line", known ? JsonString(sizing.project->fields.line) : null);
-  if (shown) {
-    JsonObject raw;
-    raw.Add("pressure_drop_psi", JsonNumber(shown->raw.pressureDropPsi))
-        .Add("velocity_fps", JsonNumber(shown->raw.velocityFps))
-        .Add("equivalent_length_ft", JsonNumber(shown->raw.equivalentLengthFt));
-    o.Add("line_size", JsonString(shown->lineSize))
-        .Add("description", JsonString(shown->description))
-        .Add("total_pressure_drop", JsonString(shown->totalPressureDrop))
-        .Add("velocity", JsonString(shown->velocity))
-        .Add("velocity_in_band", JsonBool(shown->velocityInBand))
-        .Add("equivalent_length", JsonString(shown->equivalentLength))
-        .Add("traps", JsonString(shown->traps))
-        .Add("raw", raw.Text());
-  } else {
-    for (const char* key : {"line_size", "description", "total_pressure_drop", "velocity", "velocity_in_band",
-                            "equivalent_length", "traps", "raw"})
-      o.Add(key, null);
-  }
-  if (withRiser) o.Add("riser", sizing.riser ? RiserJson(*sizing.riser) : null);
-  return o.Text();
-}
-
-// ---- The command line.
-
-Outcome<SizeToolOptions> ParseSizeToolArguments(const QStringList& arguments, const std::vector<ExtraOutput>& extras) {
-  SizeToolOptions options;
-  const auto usage = [](const QString& message) { return Refusal{message, QString()}; };
-  bool onlyFiles = false;
-  for (qsizetype i = 0; i < arguments.size(); ++i) {
-    const QString& argument = arguments[i];
-    if (onlyFiles || argument == u"-" || !argument.startsWith(u'-')) {
-      options.files += argument;
-      continue;
-    }
-    if (argument == u"--") {
-      onlyFiles = true;
-      continue;
-    }
-    if (argument == u"-h" || argument == u"--help") {
-      options.help = true;
-      continue;
-    }
-    if (argument == u"--version") {
-      options.version = true;
-      continue;
-    }
-    if (argument == u"--json") {
-      options.json = true;
-      continue;
-    }
-    // Options with a value: "--name VALUE" or "--name=VALUE".
-    const qsizetype equals = argument.indexOf(u'=');
-    const QString name = argument.mid(2, equals < 0 ? -1 : equals - 2);
-    std::optional<QString> value;
-    const auto takeValue = [&]() -> bool {
-      if (equals >= 0) {
-        value = argument.mid(equals + 1);
-      } else if (i + 1 < arguments.size()) {
-        value = arguments[++i];
-      } else {
-        return false;
-      }
-      return true;
-    };
-    if (argument.startsWith(u"--") && name == u"min-capacity") {
-      if (!takeValue()) return usage(QStringLiteral("--min-capacity needs a value"));
-      if (!ParseNumber(*value, ProjectFileLocale()))
-        return usage(QStringLiteral("--min-capacity needs a number, not \"%1\"").arg(*value));
-      options.minimumCapacity = value;
-      continue;
-    }
-    const auto extra = std::find_if(extras.begin(), extras.end(), [&](const ExtraOutput& e) {
-      return argument.startsWith(u"--") && e.option == name;
-    });
-    if (extra != extras.end()) {
-      if (!takeValue() || value->isEmpty()) return usage(QStringLiteral("--%1 needs a value").arg(extra->option));
-      options.extras.emplace_back(&*extra, *value);
-      continue;
-    }
-    return usage(QStringLiteral("unknown option \"%1\"").arg(argument));
-  }
-  if (!options.help && !options.version && options.files.isEmpty())
-    return usage(QStringLiteral("no project file given"));
-  return options;
-}
-
-QString SizeToolHelp(const std::vector<ExtraOutput>& extras) {
-  QString extraUsage;
-  QString extraOptions;
-  for (const ExtraOutput& extra : extras) {
-    // Further options go on lines of their own under the usage line.
-    extraUsage += QStringLiteral("\n                    [--%1 %2]").arg(extra.option, extra.valueName);
-    extraOptions += QStringLiteral("  %1%2\n")
-                        .arg(QStringLiteral("--%1 %2").arg(extra.option, extra.valueName), -24)
-                        .arg(extra.description);
-  }
-  return QStringLiteral(
-             "Usage: kestrin-size [--json] [--min-capacity VALUE] FILE.kst...%1\n"
-             "\n"
-             "Sizes the line of each Kestrin project file as the desktop program does when\n"
-             "the file is opened and \"Calculate\" is pressed: the file's unit system, working\n"
-             "mode, input texts and fitting counts, with no earlier design pressure drop.\n"
-             "Numbers in the file are read with a decimal point, whatever the locale.\n"
-             "\n"
-             "Options:\n"
-             "  --json                  one JSON object per file, one per line, with the keys\n"
-             "                          file, ok, error, field, units, mode, line, line_size,\n"
-             "                          description, total_pressure_drop, velocity,\n"
-             "                          velocity_in_band, equivalent_length, traps and raw\n"
-             "                          (pressure_drop_psi, velocity_fps, equivalent_length_ft);\n"
-             "                          a file that cannot be read or opened gives ok false,\n"
-             "                          its error, and null for what it does not tell\n"
-             "  --min-capacity VALUE    also size the part-load riser of a double riser at\n"
-             "                          this minimum capacity, in the unit system of each file\n"
-             "                          (tons or kW), for suction and discharge lines with a\n"
-             "                          riser; adds the key riser to the JSON\n"
-             "%2"
-             "  -h, --help              show this help\n"
-             "      --version           show the version\n"
-             "\n"
-             "Exit status:\n"
-             "  0  every file gave a result\n"
-             "  1  a file was refused: a check's message, or no pipe size (for the line\n"
-             "     or for the part-load riser)\n"
-             "  2  a usage error, or a file that cannot be read or opened\n")
-      .arg(extraUsage, extraOptions);
-}
-
-int RunSizeTool(const QStringList& arguments, QTextStream& out, QTextStream& err,
-                const std::vector<ExtraOutput>& extras) {
-  const Outcome<SizeToolOptions> parsed = ParseSizeToolArguments(arguments, extras);
-  if (!parsed.ok()) {
-    err << kProgram << ": " << parsed.refusal().message << '\n' << "Try 'kestrin-size --help' for more information.\n";
-    err.flush();
-    return kExitUnusable;
-  }
-  const SizeToolOptions& options = parsed.value();
-  if (options.help) {
-    out << SizeToolHelp(extras);
-    out.flush();
-    return kExitSized;
-  }
-  if (options.version) {
-    out << kProgram << ' ' << QStringLiteral(KESTRIN_VERSION) << '\n';
-    out.flush();
-    return kExitSized;
-  }
-
-  std::vector<std::unique_ptr<SizingSink>> sinks;
-  if (options.json)
-    sinks.push_back(std::make_unique<JsonSink>(out, options.minimumCapacity.has_value()));
-  else
-    sinks.push_back(std::make_unique<TextSink>(out));
-  for (const auto& [extra, value] : options.extras) sinks.push_back(extra->makeSink(value));
-
-  int status = kExitSized;
-  for (const QString& path : options.files) {
-    const FileSizing sizing = SizeProjectFile(path, options.minimumCapacity);
-    if (sizing.fileProblem) {
-      err << kProgram << ": " << sizing.fileProblem->message << '\n';
-      err.flush();
-    }
-    for (const auto& sink : sinks) sink->Add(sizing);
-    status = std::max(status, sizing.exitStatus());
-  }
-  for (const auto& sink : sinks) {
-    if (const std::optional<QString> problem = sink->Finish()) {
-      err << kProgram << ": " << *problem << '\n';
-      status = kExitUnusable;
-    }
-  }
-  err.flush();
-  return status;
+  QJsonObject o;
+  o[u"file"_qs] = sizing.path;
+  o[u"ok"_qs] = shown != nullptr;
+  o[u"error"_qs] = refusal ? JsonText(refusal->message) : QJsonValue();
+  o[u"field"_qs] =
+      refusal && refusal->field != DesignField::None ? JsonText(DesignFieldName(refusal->field)) : QJsonValue();
+  o[u"units"_qs] = known ? JsonText(UnitsKey(sizing.unit)) : QJsonValue();
+  o[u"mode"_qs] = known ? JsonText(ModeKey(sizing.mode)) : QJsonValue();
+  o[u"line"_qs] = known ? JsonText(sizing.project->fields.line) : QJsonValue();
+  o[u"warnings"_qs] = QJsonArray::fromStringList(sizing.warnings);
+  o[u"line_size"_qs] = shown ? JsonText(shown->lineSize) : QJsonValue();
+  o[u"description"_qs] = shown ? JsonText(shown->description) : QJsonValue();
+  o[u"total_pressure_drop"_qs] = shown ? JsonText(shown->totalPressureDrop) : QJsonValue();
+  o[u"velocity"_qs] = shown ? JsonText(shown->velocity) : QJsonValue();
+  o[u"velocity_in_band"_qs] = shown ? JsonBool(shown->velocityInBand) : QJsonValue();
+  o[u"equivalent_length"_qs] = shown ? JsonText(shown->equivalentLength) : QJsonValue();
+  o[u"traps"_qs] = shown ? JsonText(shown->traps) : QJsonValue();
+  o[u"raw"_qs] = shown ? QJsonValue(RawJson(sizing.calculation->sized()->evaluation)) : QJsonValue();
+  if (withRiser) o[u"riser"_qs] = sizing.riser ? QJsonValue(RiserJson(*sizing.riser)) : QJsonValue();
+  return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
 }
 
 }  // namespace kestrin

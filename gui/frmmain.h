@@ -10,6 +10,7 @@
 //   main_window_settings.cpp   the unit system and the working mode
 
 #include "core/main_fields.h"
+#include "core/outcome.h"
 #include "core/session_state.h"
 #include "core/units/unit_texts.h"
 
@@ -41,9 +42,6 @@ class Frmmain : public QMainWindow {
   ~Frmmain() override;
 
   SessionState& session() const { return session_; }
-
-  // Numbers are read and shown in this locale; the user's by default.
-  void setLocale(const QLocale& locale);
 
   // --- Inputs -------------------------------------------------------------
   MainFieldTexts inputTexts() const;
@@ -93,8 +91,7 @@ class Frmmain : public QMainWindow {
   // Empties the output frame, hides the double riser offer and shows the
   // velocity white on black again.
   void ClearOutputs();
-  // Empties the accepted part-load riser and unticks Check1; the double
-  // riser window empties its own fields on riserResultsCleared().
+  // Empties the accepted part-load riser and unticks Check1.
   void ClearRiserResults();
   void ShowUnitsDialog();
   void ShowProcessDialog();
@@ -102,8 +99,7 @@ class Frmmain : public QMainWindow {
  Q_SIGNALS:
   void fittingsRequested();     // "Add Fitting" pressed
   void doubleRiserRequested();  // "Using Double Riser" clicked
-  void riserResultsCleared();
-  void closed();  // the program is to end
+  void closed();                // the program is to end
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -130,7 +126,8 @@ class Frmmain : public QMainWindow {
 
   // Calculate.
   void ShowEntryTexts(const MainFieldTexts& texts);  // the eight text fields only
-  void ShowRefusal(const QString& message, const QString& fieldName);
+  QWidget* ControlOf(DesignField field) const;
+  void ShowRefusal(const Refusal& refusal);
   void ShowSizingResult(const ShownResult& result);
   void SetRiserOfferVisible(bool visible);
 
@@ -140,7 +137,6 @@ class Frmmain : public QMainWindow {
   void ShowModeList(WorkingMode mode);
 
   SessionState& session_;
-  QLocale locale_;
 
   QGroupBox* frame1_ = nullptr;
   QGroupBox* frame2_ = nullptr;

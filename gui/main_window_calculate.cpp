@@ -7,46 +7,60 @@
 #include "gui/message_boxes.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
 namespace kestrin {
 
 void Frmmain::Calculate() {
-  const CalculateOutcome outcome =
-      RunCalculate(inputTexts(), session_.unit, session_.mode, session_.fittingCounts, session_.designDropPsi, locale_);
+  const CalculateResult result = RunCalculate(inputTexts(), session_.unit, session_.mode, session_.fittingCounts,
+                                              session_.designDropPsi, locale());
 
   // Optional fields that were not numbers read "0" from now on, even when a
   // later check refuses the run.
-  ShowEntryTexts(outcome.fields);
+  ShowEntryTexts(result.fields);
 
-  if (outcome.checkRefusal) {
-    ShowRefusal(outcome.checkRefusal->message, outcome.checkRefusal->field);
+  if (const AcceptedCase* accepted = result.accepted()) {
+    session_.designCase = accepted->stored;
+    session_.designDropPsi = accepted->stored.designDropPsi;
+    SetRiserOfferVisible(accepted->offerDoubleRiser);
+    ClearRiserResults();
+  }
+  if (const Sized* sized = result.sized()) {
+    ShowSizingResult(sized->shown);
     return;
   }
-
-  if (outcome.stored) {
-    session_.designCase = outcome.stored;
-    session_.designDropPsi = outcome.stored->designDropPsi;
+  ShowRefusal(*result.refusal());
+  if (std::holds_alternative<NotSized>(result.state)) {
+    ClearOutputs();
+    ClearRiserResults();
   }
-  SetRiserOfferVisible(outcome.offerDoubleRiser);
-  ClearRiserResults();
-
-  if (!outcome.sizing) return;
-  if (outcome.sizing->ok()) {
-    ShowSizingResult(outcome.sizing->value());
-    return;
-  }
-  const Refusal& refusal = outcome.sizing->refusal();
-  ShowRefusal(refusal.message, refusal.field);
-  ClearOutputs();
-  ClearRiserResults();
 }
 
-void Frmmain::ShowRefusal(const QString& message, const QString& fieldName) {
-  QWidget* field = fieldName.isEmpty() ? nullptr : findChild<QWidget*>(fieldName);
+QWidget* Frmmain::ControlOf(DesignField field) const {
+  switch (field) {
+    case DesignField::Refrigerant: return cmbrt_;
+    case DesignField::Line: return cmbl_;
+    case DesignField::DesignDrop: return cmbdpd_;
+    case DesignField::Capacity: return InputEdit(InputField::Capacity);
+    case DesignField::Evaporating: return InputEdit(InputField::Evaporating);
+    case DesignField::Condensing: return InputEdit(InputField::Condensing);
+    case DesignField::Superheat: return InputEdit(InputField::Superheat);
+    case DesignField::Subcool: return InputEdit(InputField::Subcool);
+    case DesignField::TotalLength: return InputEdit(InputField::TotalLength);
+    case DesignField::RiserLength: return InputEdit(InputField::RiserLength);
+    case DesignField::AdditionalLoss: return InputEdit(InputField::AdditionalLoss);
+    case DesignField::MinimumCapacity:
+    case DesignField::None: break;
+  }
+  return nullptr;
+}
+
+void Frmmain::ShowRefusal(const Refusal& refusal) {
+  QWidget* field = ControlOf(refusal.field);
   if (field) SetFieldFlagged(field, true);
-  if (!message.isEmpty()) ShowError(this, message);
+  if (!refusal.message.isEmpty()) ShowError(this, refusal.message);
   if (field) field->setFocus(Qt::OtherFocusReason);
 }
 
@@ -77,7 +91,6 @@ void Frmmain::ClearRiserResults() {
   session_.riserOutput1.clear();
   session_.riserOutput2.clear();
   check1_->setChecked(false);
-  Q_EMIT riserResultsCleared();
 }
 
 }  // namespace kestrin

@@ -44,11 +44,6 @@ void SetTextIfChanged(QLineEdit* edit, const QString& text) {
 
 }  // namespace
 
-void Frmmain::setLocale(const QLocale& locale) {
-  locale_ = locale;
-  QMainWindow::setLocale(locale);
-}
-
 QLineEdit* Frmmain::InputEdit(InputField field) const { return inputEdits_[static_cast<std::size_t>(field)]; }
 
 QLabel* Frmmain::InputLabel(InputField field) const { return inputLabels_[static_cast<std::size_t>(field)]; }
@@ -172,11 +167,11 @@ void Frmmain::CheckEntry(InputField field) {
   if (field == InputField::Capacity) SetFieldFlagged(edit, false);
 
   const QString text = edit->text();
-  if (!EntryKept(field, text, session_.unit, locale_)) {
+  if (!EntryKept(field, text, session_.unit, locale())) {
     edit->clear();
     return;
   }
-  if (!IsNumeric(text, locale_)) return;  // the allowed partial entry
+  if (!IsNumeric(text, locale())) return;  // the allowed partial entry
 
   switch (field) {
     case InputField::TotalLength:
@@ -195,7 +190,7 @@ void Frmmain::CheckEntry(InputField field) {
 // check would wipe the chosen tube, so it applies in design mode only.
 void Frmmain::CheckDesignDropEntry() {
   if (session_.mode != WorkingMode::Design) return;
-  if (!DesignDropEntryKept(cmbdpd_->currentText(), locale_)) cmbdpd_->clearEditText();
+  if (!DesignDropEntryKept(cmbdpd_->currentText(), locale())) cmbdpd_->clearEditText();
 }
 
 void Frmmain::OnLineChosen() {

@@ -59,7 +59,7 @@ void Frmmain::restoreUnitAndMode(UnitSystem unit, WorkingMode mode, const QStrin
 void Frmmain::ConvertEntries(UnitSystem from, UnitSystem to) {
   for (const InputField field : kInputFields) {
     QLineEdit* edit = InputEdit(field);
-    const QString converted = ConvertedEntry(field, edit->text(), from, to, locale_);
+    const QString converted = ConvertedEntry(field, edit->text(), from, to, locale());
     if (converted != edit->text()) edit->setText(converted);
   }
 }
@@ -74,7 +74,7 @@ void Frmmain::ShowUnitTexts(UnitSystem unit) {
     // A design pressure drop is not converted: the list of the new system
     // replaces it and nothing is chosen.
     cmbdpd_->clear();
-    cmbdpd_->addItems(DesignDropList(unit, WorkingMode::Design));
+    cmbdpd_->addItems(DesignDropList(unit, WorkingMode::Design, locale()));
     cmbdpd_->setCurrentIndex(-1);
     cmbdpd_->clearEditText();
   }
@@ -87,7 +87,7 @@ void Frmmain::ShowUnitTexts(UnitSystem unit) {
 void Frmmain::ShowModeList(WorkingMode mode) {
   lbl8_->setText(DesignDropCaption(session_.unit, mode));
   cmbdpd_->clear();
-  cmbdpd_->addItems(DesignDropList(session_.unit, mode));
+  cmbdpd_->addItems(DesignDropList(session_.unit, mode, locale()));
   cmbdpd_->setCurrentIndex(-1);
   cmbdpd_->clearEditText();
   UpdateRangeToolTips();

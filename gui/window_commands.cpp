@@ -1,5 +1,6 @@
 #include "gui/window_commands.h"
 
+#include "gui/dialogs/frmdoubleriser.h"
 #include "gui/dialogs/frmfitting.h"
 #include "gui/frmmain.h"
 
@@ -9,7 +10,6 @@ SizingWindows::SizingWindows(Frmmain& main) : QObject(&main), main_(main) {
   setObjectName(QStringLiteral("sizingWindows"));
   connect(&main, &Frmmain::fittingsRequested, this, &SizingWindows::OpenFittings);
   connect(&main, &Frmmain::doubleRiserRequested, this, &SizingWindows::OpenDoubleRiser);
-  connect(&main, &Frmmain::riserResultsCleared, this, &SizingWindows::ClearRiserWindow);
 }
 
 void SizingWindows::OpenFittings() {
@@ -18,16 +18,28 @@ void SizingWindows::OpenFittings() {
   if (dialog.exec() == QDialog::Accepted) session.fittingCounts = dialog.counts();
 }
 
-void SizingWindows::OpenDoubleRiser() {
-  Frmdoubleriser window(main_, riserWindow_);
-  openRiserWindow_ = &window;
-  window.exec();
-  riserWindow_ = window.state();
+std::unique_ptr<Frmdoubleriser> SizingWindows::MakeDoubleRiserWindow() {
+  const SessionState& session = main_.session();
+  const OutputTexts fullLoad = main_.outputTexts();
+  auto window = std::make_unique<Frmdoubleriser>(&main_);
+  window->setUnitSystem(session.unit);
+  window->setFullLoad(fullLoad.lineSize, fullLoad.velocity);
+  window->setLine(LineTypeFromName(main_.inputTexts().line));
+  window->setDesignCase(session.designCase, session.fittingCounts);
+  connect(window.get(), &Frmdoubleriser::noPipeSizeAtMinimum, &main_, &Frmmain::ClearOutputs);
+  return window;
 }
 
-void SizingWindows::ClearRiserWindow() {
-  riserWindow_.ClearRiserResults();
-  if (openRiserWindow_) openRiserWindow_->ClearRiserResults();
+void SizingWindows::OpenDoubleRiser() {
+  const std::unique_ptr<Frmdoubleriser> window = MakeDoubleRiserWindow();
+  SessionState& session = main_.session();
+  if (window->exec() == QDialog::Accepted) {
+    session.riserOutput1 = window->partLoadSize();
+    session.riserOutput2 = window->partLoadVelocity();
+    main_.setDoubleRiserAccepted(true);
+  } else if (window->cancelled()) {
+    main_.setDoubleRiserAccepted(false);
+  }
 }
 
 SizingWindows* ConnectSizingWindows(Frmmain& main) { return new SizingWindows(main); }

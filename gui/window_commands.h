@@ -1,41 +1,36 @@
 #pragma once
 // The main window's commands that open the sizing windows: "Add Fitting"
-// opens the fittings dialog, "Using Double Riser" the double riser window,
-// and a recalculation empties what the double riser window shows.
-
-#include "gui/dialogs/frmdoubleriser.h"
+// opens the fittings dialog, "Using Double Riser" the double riser window.
 
 #include <QObject>
-#include <QPointer>
+
+#include <memory>
 
 namespace kestrin {
 
+class Frmdoubleriser;
 class Frmmain;
 
 class SizingWindows : public QObject {
   Q_OBJECT
 
  public:
-  // Connected to `main`'s requests; belongs to `main` and keeps what the
-  // double riser window shows for as long as the main window lives.
+  // Connected to `main`'s requests; belongs to `main`.
   explicit SizingWindows(Frmmain& main);
 
   // Both open modally and return when the window has closed.
   void OpenFittings();
   void OpenDoubleRiser();
 
-  const RiserWindowState& riserWindowState() const { return riserWindow_; }
+  // The double riser window loaded for the main window as it stands.
+  std::unique_ptr<Frmdoubleriser> MakeDoubleRiserWindow();
 
  private:
-  void ClearRiserWindow();
-
   Frmmain& main_;
-  RiserWindowState riserWindow_;
-  QPointer<Frmdoubleriser> openRiserWindow_;
 };
 
-// Connects the main window's fittingsRequested, doubleRiserRequested and
-// riserResultsCleared to the sizing windows. The object returned belongs to
+// Connects the main window's fittingsRequested and doubleRiserRequested to
+// the sizing windows. The object returned belongs to
 // `main`.
 SizingWindows* ConnectSizingWindows(Frmmain& main);
 

@@ -175,7 +175,7 @@ Refusal NotWholeNumber(const ReadValue& value, const QString& what) {
   return Refusal{QStringLiteral("Line %1 holds the %2, which must be a whole number; it reads \"%3\".")
                      .arg(value.physicalLine)
                      .arg(what, value.text.value_or(QString())),
-                 QString()};
+                 DesignField::None, RefusalReason::FileUnusable};
 }
 
 // The note keeps its line breaks, as CRLF inside its quotes.
@@ -296,13 +296,13 @@ std::optional<Refusal> CheckProjectApplies(const ProjectData& project) {
     return Refusal{QStringLiteral("The project names the refrigerant \"%1\", which is not in the refrigerant "
                                   "list (%2).")
                        .arg(refrigerant, RefrigerantNames().join(QStringLiteral(", "))),
-                   QStringLiteral("Cmbrt")};
+                   DesignField::Refrigerant, RefusalReason::FileUnusable};
   }
   const QString& line = project.fields.line;
   if (!line.isEmpty() && !LineTypeFromName(line)) {
     return Refusal{QStringLiteral("The project names the line \"%1\", which is not in the line list (%2).")
                        .arg(line, LineNames().join(QStringLiteral(", "))),
-                   QStringLiteral("Cmbl")};
+                   DesignField::Line, RefusalReason::FileUnusable};
   }
   return std::nullopt;
 }
@@ -320,7 +320,9 @@ void ApplyProjectToSession(const ProjectData& project, SessionState& session) {
 
 Outcome<ProjectData> ReadProjectFile(const QString& path) {
   const QString shown = QDir::toNativeSeparators(path);
-  const auto refused = [](const QString& message) { return Refusal{message, QString()}; };
+  const auto refused = [](const QString& message) {
+    return Refusal{message, DesignField::None, RefusalReason::FileUnusable};
+  };
   const QFileInfo info(path);
   if (!info.exists()) return refused(QStringLiteral("The project file \"%1\" does not exist.").arg(shown));
   if (info.isDir()) return refused(QStringLiteral("\"%1\" is a folder, not a project file.").arg(shown));

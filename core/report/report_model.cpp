@@ -2,7 +2,7 @@
 
 #include "core/line_type.h"
 #include "core/report/report_dates.h"
-#include "core/sizing/line_sizing.h"
+#include "core/sizing/result_presenter.h"
 #include "core/units/number_text.h"
 
 #include <QRegularExpression>
@@ -154,7 +154,9 @@ ReportInputs ReportInputsOf(const MainFieldTexts& fields, const MainOutputTexts&
   return inputs;
 }
 
-MainOutputTexts MainOutputTextsOf(const ShownResult& result, bool doubleRiser) { return {result, doubleRiser}; }
+MainOutputTexts MainOutputTextsOf(const ShownResult& result, bool doubleRiser) {
+  return {static_cast<const OutputTexts&>(result), doubleRiser};
+}
 
 QString ReportBannerText() {
   return QStringLiteral("Kestrin Refrigerant Pipe Sizing   version ") + QStringLiteral(KESTRIN_VERSION);

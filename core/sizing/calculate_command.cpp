@@ -11,72 +11,117 @@ constexpr double kEvaporatingLowest = -40;  // F or C alike
 constexpr double kCondensingLowestF = 80;
 constexpr double kCondensingLowestC = 25;
 
-Refusal Flag(const char16_t* field, Message message) {
-  return Refusal{MessageText(message), QString::fromUtf16(field)};
+Refusal Flag(DesignField field, Message message, RefusalReason reason = RefusalReason::DataIncomplete) {
+  return Refusal{MessageText(message), field, reason};
 }
+
+// The numbers of the fields, each read once, in the unit system typed.
+struct TypedNumbers {
+  double capacity = 0;
+  double evaporating = 0;
+  double condensing = 0;
+  double superheat = 0;
+  double subcool = 0;
+  double designDrop = 0;     // design mode only
+  int checkedSizeIndex = 0;  // checking mode only
+  double totalLength = 0;
+  double riserLength = 0;
+  double additionalLoss = 0;
+};
 
 // Superheat, subcooling, riser length and additional loss may be left out:
 // a text that is not a number becomes "0".
-void ZeroIfNotNumeric(QString& text, const QLocale& locale) {
-  if (!IsNumeric(text, locale)) text = QStringLiteral("0");
+double ZeroIfNotNumeric(QString& text, const QLocale& locale) {
+  const auto value = ParseNumber(text, locale);
+  if (!value) text = QStringLiteral("0");
+  return value.value_or(0);
 }
-
-double Number(const QString& text, const QLocale& locale) { return ParseNumber(text, locale).value_or(0); }
 
 // The checks in their fixed order; the first that fails flags its field.
 // Optional fields are zeroed in `f` on the way, as the user will see them.
-std::optional<Refusal> Check(MainFieldTexts& f, UnitSystem unit, WorkingMode mode, const QLocale& locale) {
+Outcome<TypedNumbers> Check(MainFieldTexts& f, UnitSystem unit, WorkingMode mode, const QLocale& locale) {
   const bool ip = unit == UnitSystem::IP;
-  if (f.refrigerant.isEmpty()) return Flag(u"Cmbrt", Message::DataIncomplete);
-  if (!IsNumeric(f.capacity, locale)) return Flag(u"Txtcapacity", Message::DataIncomplete);
+  TypedNumbers n;
+  if (f.refrigerant.isEmpty()) return Flag(DesignField::Refrigerant, Message::DataIncomplete);
+  const auto capacity = ParseNumber(f.capacity, locale);
+  if (!capacity) return Flag(DesignField::Capacity, Message::DataIncomplete);
+  n.capacity = *capacity;
   const auto evaporating = ParseNumber(f.evaporating, locale);
-  if (!evaporating) return Flag(u"Txtet", Message::DataIncomplete);
+  if (!evaporating) return Flag(DesignField::Evaporating, Message::DataIncomplete);
   if (*evaporating < kEvaporatingLowest)
-    return Flag(u"Txtet", ip ? Message::EvaporatingRangeIP : Message::EvaporatingRangeSI);
+    return Flag(DesignField::Evaporating, ip ? Message::EvaporatingRangeIP : Message::EvaporatingRangeSI,
+                RefusalReason::OutOfRange);
+  n.evaporating = *evaporating;
   const auto condensing = ParseNumber(f.condensing, locale);
-  if (!condensing) return Flag(u"Txtct", Message::DataIncomplete);
+  if (!condensing) return Flag(DesignField::Condensing, Message::DataIncomplete);
   if (*condensing < (ip ? kCondensingLowestF : kCondensingLowestC))
-    return Flag(u"Txtct", ip ? Message::CondensingRangeIP : Message::CondensingRangeSI);
-  ZeroIfNotNumeric(f.superheat, locale);
-  ZeroIfNotNumeric(f.subcool, locale);
-  if (f.line.isEmpty()) return Flag(u"Cmbl", Message::DataIncomplete);
-  if (f.designDrop.isEmpty()) return Flag(u"Cmbdpd", Message::DataIncomplete);
-  if (mode == WorkingMode::Design && !IsNumeric(f.designDrop, locale)) return Flag(u"Cmbdpd", Message::DataIncomplete);
-  if (mode == WorkingMode::Checking && !SizeIndexOf(f.designDrop))
-    return Refusal{UnknownTubeMessage(f.designDrop), QStringLiteral("Cmbdpd")};
-  if (!IsNumeric(f.totalLength, locale)) return Flag(u"Txttll", Message::DataIncomplete);
-  ZeroIfNotNumeric(f.riserLength, locale);
-  ZeroIfNotNumeric(f.additionalLoss, locale);
-  if (Number(f.totalLength, locale) < Number(f.riserLength, locale)) return Flag(u"Txtrl", Message::RiserTooLong);
-  return std::nullopt;
+    return Flag(DesignField::Condensing, ip ? Message::CondensingRangeIP : Message::CondensingRangeSI,
+                RefusalReason::OutOfRange);
+  n.condensing = *condensing;
+  n.superheat = ZeroIfNotNumeric(f.superheat, locale);
+  n.subcool = ZeroIfNotNumeric(f.subcool, locale);
+  if (f.line.isEmpty()) return Flag(DesignField::Line, Message::DataIncomplete);
+  if (f.designDrop.isEmpty()) return Flag(DesignField::DesignDrop, Message::DataIncomplete);
+  if (mode == WorkingMode::Design) {
+    const auto designDrop = ParseNumber(f.designDrop, locale);
+    if (!designDrop) return Flag(DesignField::DesignDrop, Message::DataIncomplete);
+    n.designDrop = *designDrop;
+  } else {
+    const auto size = SizeIndexOf(f.designDrop);
+    if (!size) return Refusal{UnknownTubeMessage(f.designDrop), DesignField::DesignDrop, RefusalReason::UnknownTube};
+    n.checkedSizeIndex = *size;
+  }
+  const auto totalLength = ParseNumber(f.totalLength, locale);
+  if (!totalLength) return Flag(DesignField::TotalLength, Message::DataIncomplete);
+  n.totalLength = *totalLength;
+  n.riserLength = ZeroIfNotNumeric(f.riserLength, locale);
+  n.additionalLoss = ZeroIfNotNumeric(f.additionalLoss, locale);
+  if (n.totalLength < n.riserLength)
+    return Flag(DesignField::RiserLength, Message::RiserTooLong, RefusalReason::RiserTooLong);
+  // The program offers only its refrigerants and three lines; a text from
+  // elsewhere that names none of them is refused on its list.
+  if (!RefrigerantFromName(f.refrigerant)) return Flag(DesignField::Refrigerant, Message::DataIncomplete);
+  if (!LineTypeFromName(f.line)) return Flag(DesignField::Line, Message::DataIncomplete);
+  return n;
 }
 
 // The design case in IP units: typed IP values as they are, SI values by
 // the exact factors. dpd only in design mode.
-DesignCase Store(const MainFieldTexts& f, UnitSystem unit, WorkingMode mode, const FittingCounts& counts,
-                 double previousDesignDropPsi, const QLocale& locale) {
+DesignCase Store(const MainFieldTexts& f, const TypedNumbers& n, UnitSystem unit, WorkingMode mode,
+                 const FittingCounts& counts, double previousDesignDropPsi) {
   const bool ip = unit == UnitSystem::IP;
-  auto temperature = [&](const QString& text) {
-    return ip ? Number(text, locale) : CelsiusToFahrenheit(Number(text, locale));
-  };
-  auto scaled = [&](const QString& text, double factor) { return Number(text, locale) * (ip ? 1.0 : factor); };
+  auto temperature = [&](double typed) { return ip ? typed : CelsiusToFahrenheit(typed); };
+  auto scaled = [&](double typed, double factor) { return typed * (ip ? 1.0 : factor); };
   DesignCase c;
-  c.refrigerant = RefrigerantFromName(f.refrigerant).value_or(Refrigerant::R22);
-  c.line = LineTypeFromName(f.line).value_or(LineType::Suction);
-  c.capacityTons = scaled(f.capacity, kKilowattsToTons);
-  c.evaporatingF = temperature(f.evaporating);
-  c.condensingF = temperature(f.condensing);
-  c.superheatF = scaled(f.superheat, kCelsiusDifferenceToFahrenheit);
-  c.subcoolF = scaled(f.subcool, kCelsiusDifferenceToFahrenheit);
-  c.designDropPsi = mode == WorkingMode::Design ? scaled(f.designDrop, kBarToPsi) : previousDesignDropPsi;
-  c.totalLengthFt = scaled(f.totalLength, kMetresToFeet);
-  c.riserLengthFt = scaled(f.riserLength, kMetresToFeet);
-  c.additionalLossPsi = scaled(f.additionalLoss, kBarToPsi);
+  c.refrigerant = *RefrigerantFromName(f.refrigerant);
+  c.line = *LineTypeFromName(f.line);
+  c.capacityTons = scaled(n.capacity, kKilowattsToTons);
+  c.evaporatingF = temperature(n.evaporating);
+  c.condensingF = temperature(n.condensing);
+  c.superheatF = scaled(n.superheat, kCelsiusDifferenceToFahrenheit);
+  c.subcoolF = scaled(n.subcool, kCelsiusDifferenceToFahrenheit);
+  c.designDropPsi = mode == WorkingMode::Design ? scaled(n.designDrop, kBarToPsi) : previousDesignDropPsi;
+  c.totalLengthFt = scaled(n.totalLength, kMetresToFeet);
+  c.riserLengthFt = scaled(n.riserLength, kMetresToFeet);
+  c.additionalLossPsi = scaled(n.additionalLoss, kBarToPsi);
   c.fittings = counts;
   return c;
 }
 
 }  // namespace
+
+const AcceptedCase* CalculateResult::accepted() const {
+  if (const auto* notSized = std::get_if<NotSized>(&state)) return notSized;
+  return std::get_if<Sized>(&state);
+}
+
+const Sized* CalculateResult::sized() const { return std::get_if<Sized>(&state); }
+
+const Refusal* CalculateResult::refusal() const {
+  if (const auto* refused = std::get_if<CheckRefused>(&state)) return &refused->refusal;
+  if (const auto* notSized = std::get_if<NotSized>(&state)) return &notSized->refusal;
+  return nullptr;
+}
 
 Outcome<FittingCounts> FittingCountsOf(const StoredFittingCounts& stored, const QLocale& locale) {
   FittingCounts counts{};
@@ -84,43 +129,41 @@ Outcome<FittingCounts> FittingCountsOf(const StoredFittingCounts& stored, const 
     const auto& text = stored[static_cast<std::size_t>(type - 1)];
     if (!text) continue;
     const auto count = ParseNumber(*text, locale);
-    if (!count) return Refusal{FittingCountNotNumberMessage(type, *text), QString()};
+    if (!count)
+      return Refusal{FittingCountNotNumberMessage(type, *text), DesignField::None,
+                     RefusalReason::FittingCountNotNumber};
     counts[static_cast<std::size_t>(type - 1)] = *count;
   }
   return counts;
 }
 
-CalculateOutcome RunCalculate(const MainFieldTexts& fields, UnitSystem unit, WorkingMode mode,
-                              const StoredFittingCounts& counts, double previousDesignDropPsi, const QLocale& locale) {
-  CalculateOutcome outcome;
-  outcome.fields = fields;
-  MainFieldTexts& f = outcome.fields;
-  if (auto refusal = Check(f, unit, mode, locale)) {
-    outcome.checkRefusal = std::move(refusal);
-    return outcome;
-  }
-  // The program offers only the four refrigerants and three lines; a text
-  // from elsewhere that names none of them is refused on its list.
-  if (!RefrigerantFromName(f.refrigerant)) {
-    outcome.checkRefusal = Flag(u"Cmbrt", Message::DataIncomplete);
-    return outcome;
-  }
-  if (!LineTypeFromName(f.line)) {
-    outcome.checkRefusal = Flag(u"Cmbl", Message::DataIncomplete);
-    return outcome;
+CalculateResult RunCalculate(const MainFieldTexts& fields, UnitSystem unit, WorkingMode mode,
+                             const StoredFittingCounts& counts, double previousDesignDropPsi, const QLocale& locale) {
+  CalculateResult result{fields, CheckRefused{}};
+  const Outcome<TypedNumbers> numbers = Check(result.fields, unit, mode, locale);
+  if (!numbers.ok()) {
+    result.state = CheckRefused{numbers.refusal()};
+    return result;
   }
   const Outcome<FittingCounts> fittingCounts = FittingCountsOf(counts, locale);
   if (!fittingCounts.ok()) {
-    outcome.checkRefusal = fittingCounts.refusal();
-    return outcome;
+    result.state = CheckRefused{fittingCounts.refusal()};
+    return result;
   }
 
-  const DesignCase stored = Store(f, unit, mode, fittingCounts.value(), previousDesignDropPsi, locale);
-  outcome.stored = stored;
-  outcome.offerDoubleRiser = Number(f.riserLength, locale) > 0 && stored.line != LineType::Liquid;
-  const int checkedSize = mode == WorkingMode::Checking ? SizeIndexOf(f.designDrop).value_or(0) : 0;
-  outcome.sizing = SizeLine(stored, mode, checkedSize, unit, Number(f.riserLength, locale), locale);
-  return outcome;
+  const TypedNumbers& n = numbers.value();
+  AcceptedCase accepted;
+  accepted.stored = Store(result.fields, n, unit, mode, fittingCounts.value(), previousDesignDropPsi);
+  accepted.offerDoubleRiser = n.riserLength > 0 && accepted.stored.line != LineType::Liquid;
+  const Outcome<LineEvaluation> evaluation = SizeLine(accepted.stored, mode, n.checkedSizeIndex);
+  if (!evaluation.ok()) {
+    result.state = NotSized{accepted, evaluation.refusal()};
+    return result;
+  }
+  const Presentation presentation{unit, mode, n.riserLength, locale};
+  result.state = Sized{accepted, evaluation.value(),
+                       PresentLineResult(ProfileOf(accepted.stored.line), evaluation.value(), presentation)};
+  return result;
 }
 
 }  // namespace kestrin

@@ -1,8 +1,7 @@
 #include "core/sizing/double_riser.h"
 
 #include "core/messages.h"
-#include "core/physics/tube_catalogue.h"
-#include "core/sizing/line_sizing.h"
+#include "core/sizing/calculate_command.h"
 #include "core/units/number_text.h"
 
 namespace kestrin {
@@ -11,13 +10,16 @@ namespace {
 constexpr double kMinimumCapacityLimitTons = 500;
 constexpr double kMinimumCapacityLimitKilowatts = 1500;
 
-// A suction riser may run slower at part load than the suction line itself:
-// 8 FPS (2.5 m/s) still lifts the oil in a riser.
+// 8 FPS (2.5 m/s) still lifts the oil in a suction riser at part load.
 LineProfile SuctionRiserProfile() {
   LineProfile profile = ProfileOf(LineType::Suction);
   profile.bandIP = VelocityBand{8, 65};
   profile.bandSI = VelocityBand{2.5, 20};
   return profile;
+}
+
+Refusal MinimumCapacityIncomplete() {
+  return Refusal{MessageText(Message::DataIncomplete), DesignField::MinimumCapacity, RefusalReason::DataIncomplete};
 }
 
 }  // namespace
@@ -33,23 +35,36 @@ bool MinimumCapacityEntryKept(const QString& typed, UnitSystem unit, const QLoca
   return value && *value <= (unit == UnitSystem::IP ? kMinimumCapacityLimitTons : kMinimumCapacityLimitKilowatts);
 }
 
-Outcome<PartLoadRiser> SizePartLoadRiser(const DesignCase& designCase, double minimumCapacityTons, UnitSystem unit,
-                                         const QLocale& locale) {
+const LineProfile& PartLoadRiserProfile(LineType line) {
+  static const LineProfile suctionRiser = SuctionRiserProfile();
+  return line == LineType::Suction ? suctionRiser : ProfileOf(line);
+}
+
+Outcome<LineEvaluation> SizePartLoadRiser(const DesignCase& designCase, double minimumCapacityTons) {
   if (designCase.line == LineType::Liquid)
-    return Refusal{QStringLiteral("A liquid line has no double riser."), QString()};
+    return Refusal{QStringLiteral("A liquid line has no double riser."), DesignField::Line,
+                   RefusalReason::NoRiserOnLiquidLine};
   if (!(minimumCapacityTons > 0))
-    return Refusal{QStringLiteral("The minimum capacity must be above 0."), QStringLiteral("Txtriser")};
-  const LineProfile profile =
-      designCase.line == LineType::Suction ? SuctionRiserProfile() : ProfileOf(LineType::Discharge);
-  const Outcome<LineEvaluation> sized = SizeLineDesign(profile, designCase, minimumCapacityTons);
+    return Refusal{QStringLiteral("The minimum capacity must be above 0."), DesignField::MinimumCapacity,
+                   RefusalReason::NoFlow};
+  return SizeLineDesign(PartLoadRiserProfile(designCase.line), designCase, minimumCapacityTons);
+}
+
+Outcome<PartLoadRiser> RunPartLoadRiser(const QString& typedMinimum, LineType line, DesignCase designCase,
+                                        const StoredFittingCounts& fittingCounts, UnitSystem unit,
+                                        const QLocale& locale) {
+  // The window wipes an entry beyond its limit as it is typed: Calculate
+  // then finds the field empty.
+  if (!MinimumCapacityEntryKept(typedMinimum, unit, locale)) return MinimumCapacityIncomplete();
+  const std::optional<double> minimumTons = MinimumCapacityTons(typedMinimum, unit, locale);
+  if (!minimumTons) return MinimumCapacityIncomplete();
+  const Outcome<FittingCounts> fittings = FittingCountsOf(fittingCounts, locale);
+  if (!fittings.ok()) return fittings.refusal();
+  designCase.line = line;
+  designCase.fittings = fittings.value();
+  const Outcome<LineEvaluation> sized = SizePartLoadRiser(designCase, *minimumTons);
   if (!sized.ok()) return sized.refusal();
-  PartLoadRiser riser;
-  riser.lineSize = TubeName(sized.value().sizeIndex);
-  riser.velocityFps = sized.value().velocityFps;
-  riser.velocity = ShownVelocity(riser.velocityFps, unit, locale);
-  riser.velocityInBand =
-      VelocityInBand(riser.velocity, unit == UnitSystem::IP ? profile.bandIP : profile.bandSI, locale).value_or(true);
-  return riser;
+  return PartLoadRiser{sized.value(), PresentPartLoadRiser(PartLoadRiserProfile(line), sized.value(), unit, locale)};
 }
 
 }  // namespace kestrin

@@ -27,6 +27,7 @@ struct VelocityBand {
   double low = 0;
   double high = 0;
   bool Contains(double shown) const { return shown >= low && shown <= high; }
+  bool operator==(const VelocityBand&) const = default;
 };
 
 struct LineProfile {
@@ -65,34 +66,8 @@ Outcome<LineEvaluation> SizeLineDesign(const LineProfile& profile, const DesignC
 // Checking mode: the named size evaluated once.
 Outcome<LineEvaluation> CheckLine(const LineProfile& profile, const DesignCase& designCase, int sizeIndex);
 
-// What the output fields show of a sizing run, in the unit system shown.
-struct ShownResult : OutputTexts {
-  // Whether the velocity shown lies in the line's band; none for the liquid line.
-  std::optional<bool> velocityInBand;
-  LineEvaluation raw;
-};
-
-// Traps shown for a riser length as typed, in the unit shown: from 2.5 m
-// (8.203 ft) one trap and one more per whole 6 m (19.68504 ft).
-int TrapsShown(double riserTyped, UnitSystem unit);
-
-QString ShownVelocity(double velocityFps, UnitSystem unit, const QLocale& locale);
-std::optional<bool> VelocityInBand(const QString& shownVelocity, const std::optional<VelocityBand>& band,
-                                   const QLocale& locale);
-
-ShownResult ShowResult(const LineProfile& profile, const LineEvaluation& evaluation, WorkingMode mode, UnitSystem unit,
-                       double riserTyped, const QLocale& locale);
-
-// The dispatchers of the three lines: design procedure in design mode, the
-// checking procedure (on `checkedSizeIndex`) in checking mode.
-Outcome<ShownResult> SizeSuctionLine(const DesignCase& designCase, WorkingMode mode, int checkedSizeIndex,
-                                     UnitSystem unit, double riserTyped, const QLocale& locale);
-Outcome<ShownResult> SizeDischargeLine(const DesignCase& designCase, WorkingMode mode, int checkedSizeIndex,
-                                       UnitSystem unit, double riserTyped, const QLocale& locale);
-Outcome<ShownResult> SizeLiquidLine(const DesignCase& designCase, WorkingMode mode, int checkedSizeIndex,
-                                    UnitSystem unit, double riserTyped, const QLocale& locale);
-// The dispatcher of designCase.line.
-Outcome<ShownResult> SizeLine(const DesignCase& designCase, WorkingMode mode, int checkedSizeIndex, UnitSystem unit,
-                              double riserTyped, const QLocale& locale);
+// The dispatcher of designCase.line: the line's design procedure in design
+// mode, its checking procedure on `checkedSizeIndex` in checking mode.
+Outcome<LineEvaluation> SizeLine(const DesignCase& designCase, WorkingMode mode, int checkedSizeIndex);
 
 }  // namespace kestrin

@@ -1,13 +1,7 @@
 #include "gui/dialogs/frmdoubleriser.h"
 
-#include "core/line_type.h"
-#include "core/messages.h"
-#include "core/sizing/calculate_command.h"
-#include "core/sizing/double_riser.h"
-#include "core/units/number_text.h"
 #include "core/units/unit_texts.h"
 #include "gui/field_colours.h"
-#include "gui/frmmain.h"
 #include "gui/message_boxes.h"
 #include "gui/riser_picture.h"
 #include "gui/twips.h"
@@ -70,40 +64,52 @@ QString CapacityCaption(UnitSystem unit) {
 
 }  // namespace
 
-void RiserWindowState::ClearRiserResults() {
-  for (QString* text : {&fullLoadSize, &fullLoadVelocity, &partLoadSize, &partLoadVelocity, &suctionPartLoadLabel,
-                        &suctionFullLoadLabel, &dischargePartLoadLabel, &dischargeFullLoadLabel})
-    text->clear();
-  // An empty velocity flags nothing.
-  partLoadVelocityInBand = true;
-  enlarged = false;
-}
-
-Frmdoubleriser::Frmdoubleriser(Frmmain& main, const RiserWindowState& state)
-    : QDialog(&main), main_(main), state_(state) {
+Frmdoubleriser::Frmdoubleriser(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Frmdoubleriser"));
   setWindowTitle(QStringLiteral("Double Riser Calculations"));
   setModal(true);
   BuildControls();
-  ShowState();
+  setUnitSystem(UnitSystem::IP);
+  ShowDrawing(std::nullopt);
+  ShowSmall();
 }
 
-void Frmdoubleriser::BuildControls() {
-  const UnitSystem unit = main_.session().unit;
+void Frmdoubleriser::setUnitSystem(UnitSystem unit) {
+  unit_ = unit;
+  lblriser_->setText(CapacityCaption(unit));
+  lr5_->setText(VelocityUnit(unit));
+  lr6_->setText(VelocityUnit(unit));
+}
 
-  auto* lblriser = MakeLabel(QStringLiteral("Lblriser"), CapacityCaption(unit), this);
+void Frmdoubleriser::setFullLoad(const QString& lineSize, const QString& velocity) {
+  fullLoadSize_ = lineSize;
+  fullLoadVelocity_ = velocity;
+}
+
+void Frmdoubleriser::setLine(std::optional<LineType> line) { line_ = line; }
+
+void Frmdoubleriser::setDesignCase(const std::optional<DesignCase>& designCase,
+                                   const StoredFittingCounts& fittingCounts) {
+  designCase_ = designCase;
+  fittingCounts_ = fittingCounts;
+}
+
+QString Frmdoubleriser::partLoadSize() const { return rsize2_->text(); }
+QString Frmdoubleriser::partLoadVelocity() const { return tr2_->text(); }
+
+void Frmdoubleriser::BuildControls() {
+  lblriser_ = MakeLabel(QStringLiteral("Lblriser"), QString(), this);
   txtriser_ = new QLineEdit(this);
   txtriser_->setObjectName(QStringLiteral("Txtriser"));
   txtriser_->setAlignment(Qt::AlignCenter);
   txtriser_->setFixedWidth(txtriser_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * kFieldWidthInDigits);
   txtriser_->installEventFilter(this);
-  lblriser->setBuddy(txtriser_);
+  lblriser_->setBuddy(txtriser_);
   auto* command1 = MakeButton(QStringLiteral("Command1"), QStringLiteral("Calculate"), this);
-  connect(txtriser_, &QLineEdit::textChanged, this, [this](const QString& text) { state_.minimumCapacity = text; });
   connect(command1, &QPushButton::clicked, this, &Frmdoubleriser::Calculate);
 
   auto* capacityRow = new QHBoxLayout;
-  capacityRow->addWidget(lblriser);
+  capacityRow->addWidget(lblriser_);
   capacityRow->addWidget(txtriser_);
   capacityRow->addSpacing(8);
   capacityRow->addWidget(command1);
@@ -125,24 +131,27 @@ void Frmdoubleriser::BuildControls() {
   };
   rsize1_ = MakeResultField(QStringLiteral("RSIZE1"), results_);
   tr1_ = MakeResultField(QStringLiteral("TR1"), results_);
-  auto* lr5 = MakeLabel(QStringLiteral("LR5"), VelocityUnit(unit), results_);
+  lr5_ = MakeLabel(QStringLiteral("LR5"), QString(), results_);
   rsize2_ = MakeResultField(QStringLiteral("RSIZE2"), results_);
   tr2_ = MakeResultField(QStringLiteral("TR2"), results_);
-  auto* lr6 = MakeLabel(QStringLiteral("LR6"), VelocityUnit(unit), results_);
+  lr6_ = MakeLabel(QStringLiteral("LR6"), QString(), results_);
   addHeading("Label1", "Full Load Riser :");
   addRow("LR1", "Line Size :", rsize1_, nullptr);
-  addRow("LR2", "Velocity :", tr1_, lr5);
+  addRow("LR2", "Velocity :", tr1_, lr5_);
   risers->setRowMinimumHeight(row++, 12);
   addHeading("Label2", "Part Load Riser :");
   addRow("LR3", "Line Size :", rsize2_, nullptr);
-  addRow("LR4", "Velocity :", tr2_, lr6);
+  addRow("LR4", "Velocity :", tr2_, lr6_);
   risers->setRowStretch(row, 1);
   risers->setColumnStretch(4, 1);
 
   auto* command2 = MakeButton(QStringLiteral("Command2"), QStringLiteral("OK"), results_);
   auto* command3 = MakeButton(QStringLiteral("Command3"), QStringLiteral("Cancel"), results_);
-  connect(command2, &QPushButton::clicked, this, &Frmdoubleriser::AcceptRiser);
-  connect(command3, &QPushButton::clicked, this, &Frmdoubleriser::CancelRiser);
+  connect(command2, &QPushButton::clicked, this, &QDialog::accept);
+  connect(command3, &QPushButton::clicked, this, [this] {
+    cancelled_ = true;
+    reject();
+  });
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(command2);
   buttons->addWidget(command3);
@@ -181,32 +190,9 @@ void Frmdoubleriser::BuildControls() {
   setTabOrder(command2, command3);
 }
 
-void Frmdoubleriser::ShowState() {
-  ShowFields();
-  if (state_.enlarged) {
-    ShowEnlarged();
-  } else {
-    ShowSmall();
-  }
-}
-
-void Frmdoubleriser::ShowFields() {
-  txtriser_->setText(state_.minimumCapacity);
-  rsize1_->setText(state_.fullLoadSize);
-  tr1_->setText(state_.fullLoadVelocity);
-  rsize2_->setText(state_.partLoadSize);
-  tr2_->setText(state_.partLoadVelocity);
-  if (state_.partLoadVelocityInBand) {
-    SetFieldColours(tr2_, kFieldWhite, kTextBlack);
-  } else {
-    SetFieldColours(tr2_, kErrorRed, kFieldWhite);
-  }
-  picture1_->fullLoadLabel()->setText(state_.dischargeFullLoadLabel);
-  picture1_->partLoadLabel()->setText(state_.dischargePartLoadLabel);
-  picture2_->fullLoadLabel()->setText(state_.suctionFullLoadLabel);
-  picture2_->partLoadLabel()->setText(state_.suctionPartLoadLabel);
-  picture1_->setVisible(state_.drawing == RiserDrawing::Discharge);
-  picture2_->setVisible(state_.drawing == RiserDrawing::Suction);
+void Frmdoubleriser::ShowDrawing(std::optional<RiserDrawing> drawing) {
+  picture1_->setVisible(drawing == RiserDrawing::Discharge);
+  picture2_->setVisible(drawing == RiserDrawing::Suction);
 }
 
 int Frmdoubleriser::TwipsWide(int twips) const { return TwipsToPixels(twips, logicalDpiX()); }
@@ -227,7 +213,7 @@ void Frmdoubleriser::ShowEnlarged() {
   setFixedSize(size);
   QPoint place(TwipsWide(kLargeLeftTwips), TwipsHigh(kLargeTopTwips));
   // On a small screen the window moves in just enough to be seen whole.
-  if (const QScreen* shown = main_.screen()) {
+  if (const QScreen* shown = (parentWidget() ? parentWidget() : this)->screen()) {
     const QRect screen = shown->availableGeometry();
     place.setX(std::clamp(place.x(), screen.left(), std::max(screen.left(), screen.right() + 1 - size.width())));
     place.setY(std::clamp(place.y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height())));
@@ -242,110 +228,67 @@ bool Frmdoubleriser::eventFilter(QObject* watched, QEvent* event) {
 
 void Frmdoubleriser::CheckMinimumCapacity() {
   SetFieldFlagged(txtriser_, false);
-  if (!MinimumCapacityEntryKept(txtriser_->text(), main_.session().unit, locale())) txtriser_->clear();
+  if (!MinimumCapacityEntryKept(txtriser_->text(), unit_, locale())) txtriser_->clear();
 }
 
 void Frmdoubleriser::Calculate() {
-  const SessionState& session = main_.session();
-  const std::optional<double> minimumCapacity = MinimumCapacityTons(txtriser_->text(), session.unit, locale());
-  if (!minimumCapacity) {
+  // The riser follows the line the main window shows; a liquid line has no
+  // riser to size, and the window only shows the full-load values.
+  const LineType line = line_.value_or(LineType::Liquid);
+  const Outcome<PartLoadRiser> riser =
+      designCase_ ? RunPartLoadRiser(txtriser_->text(), line, *designCase_, fittingCounts_, unit_, locale())
+                  : Outcome<PartLoadRiser>(Refusal{});
+  if (!riser.ok() && riser.refusal().field == DesignField::MinimumCapacity &&
+      riser.refusal().reason == RefusalReason::DataIncomplete) {
     SetFieldFlagged(txtriser_, true);
     ShowDataIncomplete(this);
     return;
   }
 
-  const OutputTexts full = main_.outputTexts();
-  state_.fullLoadSize = full.lineSize;
-  state_.fullLoadVelocity = full.velocity;
-  state_.suctionFullLoadLabel = full.lineSize;
-  state_.dischargeFullLoadLabel = full.lineSize;
-  ShowFields();
-
-  // The riser follows the line the main window shows; a liquid line has no
-  // riser to size, and the window only shows the full-load values.
-  const std::optional<LineType> line = LineTypeFromName(main_.inputTexts().line);
-  if (line == LineType::Suction) SizePartLoad(*minimumCapacity, RiserDrawing::Suction);
-  if (line == LineType::Discharge) SizePartLoad(*minimumCapacity, RiserDrawing::Discharge);
-
+  rsize1_->setText(fullLoadSize_);
+  tr1_->setText(fullLoadVelocity_);
+  picture1_->fullLoadLabel()->setText(fullLoadSize_);
+  picture2_->fullLoadLabel()->setText(fullLoadSize_);
+  if (line == LineType::Suction || line == LineType::Discharge) {
+    ShowDrawing(line == LineType::Suction ? RiserDrawing::Suction : RiserDrawing::Discharge);
+    // The double riser is offered only after a Calculate stored a case.
+    if (designCase_) {
+      ShowPartLoad(riser);
+    } else {
+      ShowDataIncomplete(this);
+    }
+  }
   // Whether or not a part-load riser was found, the window now shows both.
-  state_.enlarged = true;
   ShowEnlarged();
 }
 
-void Frmdoubleriser::SizePartLoad(double minimumCapacityTons, RiserDrawing drawing) {
-  state_.drawing = drawing;
-  ShowFields();
-
-  const SessionState& session = main_.session();
-  if (!session.designCase) {
-    // The double riser is offered only after a Calculate stored a case.
-    ShowDataIncomplete(this);
-    return;
-  }
-  // The design case of the last Calculate, with the fittings as they stand
-  // now: the riser is sized for the line the user has described so far.
-  DesignCase designCase = *session.designCase;
-  designCase.line = drawing == RiserDrawing::Suction ? LineType::Suction : LineType::Discharge;
-  const Outcome<FittingCounts> fittings = FittingCountsOf(session.fittingCounts, locale());
-  if (!fittings.ok()) {
-    EmptyPartLoad();
-    ShowError(this, fittings.refusal().message);
-    return;
-  }
-  designCase.fittings = fittings.value();
-
-  const Outcome<PartLoadRiser> riser =
-      kestrin::SizePartLoadRiser(designCase, minimumCapacityTons, session.unit, locale());
+void Frmdoubleriser::ShowPartLoad(const Outcome<PartLoadRiser>& riser) {
   if (riser.ok()) {
-    state_.partLoadSize = riser.value().lineSize;
-    state_.partLoadVelocity = riser.value().velocity;
-    state_.partLoadVelocityInBand = riser.value().velocityInBand;
-    (drawing == RiserDrawing::Suction ? state_.suctionPartLoadLabel : state_.dischargePartLoadLabel) =
-        riser.value().lineSize;
-    ShowFields();
+    ShowPartLoadTexts(riser.value().shown);
     return;
   }
-
+  // Nothing is shown for a capacity that gives no tube or no flow: a result
+  // left from another capacity would be accepted as this one's.
+  ShowPartLoadTexts(ShownRiser{});
   const Refusal& refusal = riser.refusal();
-  if (refusal.message == MessageText(Message::NoPipeSize)) {
-    // No tube carries even the minimum capacity within the design drop: the
-    // main window's result goes too; the last part-load result stays here.
+  if (refusal.reason == RefusalReason::NoPipeSize) {
     ShowNoPipeSize(this);
-    main_.ClearOutputs();
+    Q_EMIT noPipeSizeAtMinimum();
     return;
   }
-  // A capacity that gives no flow to size: nothing is shown for it.
-  EmptyPartLoad();
-  if (refusal.field == txtriser_->objectName()) SetFieldFlagged(txtriser_, true);
+  if (refusal.field == DesignField::MinimumCapacity) SetFieldFlagged(txtriser_, true);
   if (!refusal.message.isEmpty()) ShowError(this, refusal.message);
 }
 
-void Frmdoubleriser::EmptyPartLoad() {
-  state_.partLoadSize.clear();
-  state_.partLoadVelocity.clear();
-  state_.partLoadVelocityInBand = true;
-  state_.suctionPartLoadLabel.clear();
-  state_.dischargePartLoadLabel.clear();
-  ShowFields();
-}
-
-// The window keeps its size while open; the next opening is small.
-void Frmdoubleriser::ClearRiserResults() {
-  state_.ClearRiserResults();
-  ShowFields();
-}
-
-void Frmdoubleriser::AcceptRiser() {
-  SessionState& session = main_.session();
-  session.riserOutput1 = rsize2_->text();
-  session.riserOutput2 = tr2_->text();
-  main_.setDoubleRiserAccepted(true);
-  accept();
-}
-
-void Frmdoubleriser::CancelRiser() {
-  main_.setDoubleRiserAccepted(false);
-  reject();
+void Frmdoubleriser::ShowPartLoadTexts(const ShownRiser& shown) {
+  rsize2_->setText(shown.lineSize);
+  tr2_->setText(shown.velocity);
+  if (shown.velocityInBand) {
+    SetFieldColours(tr2_, kFieldWhite, kTextBlack);
+  } else {
+    SetFieldColours(tr2_, kErrorRed, kFieldWhite);
+  }
+  (line_ == LineType::Suction ? picture2_ : picture1_)->partLoadLabel()->setText(shown.lineSize);
 }
 
 }  // namespace kestrin

@@ -2,8 +2,13 @@
 // "Double Riser Calculations": the full-load riser is the tube the main
 // window chose; the part-load riser is sized here for the system's minimum
 // capacity and shown on a drawing of the double riser. OK hands the
-// part-load riser to the report and ticks the main window's Check1.
+// part-load riser to the caller, which keeps it for the report and ticks the
+// main window's Check1.
 
+#include "core/line_type.h"
+#include "core/outcome.h"
+#include "core/session_state.h"
+#include "core/sizing/double_riser.h"
 #include "drawing/riser_diagram.h"
 
 #include <QDialog>
@@ -11,55 +16,50 @@
 
 #include <optional>
 
+class QLabel;
 class QLineEdit;
 
 namespace kestrin {
 
-class Frmmain;
 class RiserPicture;
 
-// What the window shows. It outlives the window, so that an opening shows
-// the last results until the main window's next calculation empties them.
-struct RiserWindowState {
-  QString minimumCapacity;              // Txtriser, as typed
-  QString fullLoadSize;                 // RSIZE1
-  QString fullLoadVelocity;             // TR1
-  QString partLoadSize;                 // RSIZE2
-  QString partLoadVelocity;             // TR2
-  bool partLoadVelocityInBand = true;   // TR2 black on white, or white on red
-  QString dischargeFullLoadLabel;       // LR10
-  QString dischargePartLoadLabel;       // LR9
-  QString suctionFullLoadLabel;         // LR8
-  QString suctionPartLoadLabel;         // LR7
-  std::optional<RiserDrawing> drawing;  // the drawing on show, if any
-  bool enlarged = false;                // results shown: the window's large size
-
-  // Empties the results (RSIZE1, TR1, RSIZE2, TR2 and the size labels); the
-  // window opens small again. The typed minimum capacity stays.
-  void ClearRiserResults();
-  bool operator==(const RiserWindowState&) const = default;
-};
-
+// Loaded fresh at each opening: small, `Txtriser` empty, the captions of the
+// unit system in force. Only the accepted part-load riser outlives it, and
+// the caller keeps that.
 class Frmdoubleriser : public QDialog {
   Q_OBJECT
 
  public:
-  // Reads the main window's line, chosen tube and velocity, and the design
-  // case its last Calculate stored; the window is placed over `main`.
-  Frmdoubleriser(Frmmain& main, const RiserWindowState& state);
+  explicit Frmdoubleriser(QWidget* parent = nullptr);
 
-  // The window's fields as they stand, to be shown again at the next opening.
-  const RiserWindowState& state() const { return state_; }
-  // The main window recalculated: the results shown here are emptied.
-  void ClearRiserResults();
+  // Inputs, set before exec().
+  void setUnitSystem(UnitSystem unit);
+  // The main window's chosen tube and its velocity as shown: the full-load
+  // riser.
+  void setFullLoad(const QString& lineSize, const QString& velocity);
+  // The line the main window shows; only a suction or discharge line has a
+  // part-load riser to size.
+  void setLine(std::optional<LineType> line);
+  // The design case the main window's last Calculate stored, and the fitting
+  // counts as they stand now.
+  void setDesignCase(const std::optional<DesignCase>& designCase, const StoredFittingCounts& fittingCounts);
+
+  // Results, after exec(): "OK" accepts RSIZE2 and TR2 as they stand;
+  // "Cancel" is told apart from closing the window.
+  QString partLoadSize() const;
+  QString partLoadVelocity() const;
+  bool cancelled() const { return cancelled_; }
+
+ Q_SIGNALS:
+  // No tube carries even the minimum capacity within the design drop: the
+  // main window's result goes too.
+  void noPipeSizeAtMinimum();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildControls();
-  void ShowState();  // fields and size
-  void ShowFields();
   void ShowSmall();
   void ShowEnlarged();
   int TwipsWide(int twips) const;
@@ -67,21 +67,27 @@ class Frmdoubleriser : public QDialog {
 
   void CheckMinimumCapacity();  // every key release in Txtriser
   void Calculate();             // Command1
-  // suctionriser and dischargeriser: one procedure, two drawings.
-  void SizePartLoad(double minimumCapacityTons, RiserDrawing drawing);
-  void EmptyPartLoad();  // nothing is shown for a refused capacity
-  void AcceptRiser();    // Command2
-  void CancelRiser();    // Command3
+  void ShowPartLoad(const Outcome<PartLoadRiser>& riser);
+  void ShowPartLoadTexts(const ShownRiser& shown);
+  void ShowDrawing(std::optional<RiserDrawing> drawing);
 
-  Frmmain& main_;
-  RiserWindowState state_;
+  UnitSystem unit_ = UnitSystem::IP;
+  std::optional<LineType> line_;
+  std::optional<DesignCase> designCase_;
+  StoredFittingCounts fittingCounts_;
+  QString fullLoadSize_;
+  QString fullLoadVelocity_;
+  bool cancelled_ = false;
 
+  QLabel* lblriser_ = nullptr;
   QLineEdit* txtriser_ = nullptr;
   QWidget* results_ = nullptr;
   QLineEdit* rsize1_ = nullptr;
   QLineEdit* tr1_ = nullptr;
+  QLabel* lr5_ = nullptr;
   QLineEdit* rsize2_ = nullptr;
   QLineEdit* tr2_ = nullptr;
+  QLabel* lr6_ = nullptr;
   RiserPicture* picture1_ = nullptr;  // discharge
   RiserPicture* picture2_ = nullptr;  // suction
 };

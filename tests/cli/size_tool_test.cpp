@@ -1,7 +1,13 @@
 #include "cli/size_tool.h"
 
+#include "cli/size_command.h"
+#include "cli/size_options.h"
+
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
@@ -36,11 +42,17 @@ QJsonObject JsonOf(const QString& line) {
   return document.object();
 }
 
-// The keys in the order the line writes them.
-QStringList KeysInOrder(const QString& jsonLine) {
+// The keys of the line and of its raw numbers, in any order.
+QStringList Keys(const QString& jsonLine) {
   QStringList keys;
   static const QRegularExpression key(uR"re([{,]"([a-z_]+)":)re"_s);
   for (const QRegularExpressionMatch& match : key.globalMatch(jsonLine)) keys += match.captured(1);
+  keys.sort();
+  return keys;
+}
+
+QStringList Sorted(QStringList keys) {
+  keys.sort();
   return keys;
 }
 
@@ -58,6 +70,7 @@ const QStringList kResultKeys = {u"file"_s,
                                  u"velocity_in_band"_s,
                                  u"equivalent_length"_s,
                                  u"traps"_s,
+                                 u"warnings"_s,
                                  u"raw"_s,
                                  u"pressure_drop_psi"_s,
                                  u"velocity_fps"_s,
@@ -106,19 +119,19 @@ TEST(SizeToolArguments, OptionsAndUsageErrors) {
   }
 }
 
-TEST(SizeToolJson, ResultLineHasTheDocumentedKeysInOrder) {
+TEST(SizeToolJson, ResultLineHasTheDocumentedKeys) {
   const FileSizing sized = SizeProject(u"roof.kst"_s, SuctionProject(), std::nullopt);
   ASSERT_EQ(sized.exitStatus(), kExitSized);
   const QString line = SizingJson(sized, false);
   EXPECT_FALSE(line.contains(u'\n'));
-  EXPECT_EQ(KeysInOrder(line), kResultKeys);
+  EXPECT_EQ(Keys(line), Sorted(kResultKeys));
 
   // The raw numbers read back exactly.
-  EXPECT_EQ(JsonOf(line)[u"raw"_s][u"velocity_fps"_s].toDouble(), sized.shown()->raw.velocityFps);
+  EXPECT_EQ(JsonOf(line)[u"raw"_s][u"velocity_fps"_s].toDouble(), sized.calculation->sized()->evaluation.velocityFps);
 
   QStringList withRiser = kResultKeys;
   withRiser += u"riser"_s;
-  EXPECT_EQ(KeysInOrder(SizingJson(sized, true)), withRiser);
+  EXPECT_EQ(Keys(SizingJson(sized, true)), Sorted(withRiser));
   EXPECT_TRUE(JsonOf(SizingJson(sized, true))[u"riser"_s].isNull());
 }
 
@@ -129,7 +142,7 @@ TEST(SizeToolJson, RefusedAndUnreadableFilesGiveNullResults) {
   unknownLine.fields.line = u"Hot gas"_s;
   FileSizing unreadable;
   unreadable.path = u"we\"ird\\name\n.kst"_s;
-  unreadable.fileProblem = Refusal{u"cannot be read"_s, QString()};
+  unreadable.fileProblem = Refusal{u"cannot be read"_s};
 
   const struct {
     const char* name;
@@ -150,9 +163,9 @@ TEST(SizeToolJson, RefusedAndUnreadableFilesGiveNullResults) {
     EXPECT_EQ(row.sizing.exitStatus(), row.exitStatus);
     const QString line = SizingJson(row.sizing, true);
     EXPECT_FALSE(line.contains(u'\n'));
-    QStringList keys = kResultKeys.mid(0, 15);
+    QStringList keys = kResultKeys.mid(0, 16);
     keys += u"riser"_s;
-    EXPECT_EQ(KeysInOrder(line), keys);
+    EXPECT_EQ(Keys(line), Sorted(keys));
     const QJsonObject o = JsonOf(line);
     EXPECT_EQ(o[u"file"_s].toString(), row.sizing.path);
     EXPECT_FALSE(o[u"ok"_s].toBool());
@@ -208,7 +221,7 @@ TEST(SizeToolRiser, PartLoadRiserAsTheDoubleRiserWindowSizesIt) {
     if (*row.error == '\0') {
       ASSERT_TRUE(sizing.riser->ok()) << sizing.riser->refusal().message.toStdString();
       EXPECT_EQ(sizing.exitStatus(), kExitSized);
-      EXPECT_FALSE(sizing.riser->value().lineSize.isEmpty());
+      EXPECT_FALSE(sizing.riser->value().shown.lineSize.isEmpty());
     } else {
       ASSERT_FALSE(sizing.riser->ok());
       EXPECT_TRUE(sizing.riser->refusal().message.contains(QString::fromUtf8(row.error)))
@@ -234,60 +247,84 @@ TEST(SizeToolLocale, FileNumbersReadTheSameWhateverTheUsersLocale) {
   ASSERT_NE(withPoint.shown(), nullptr);
   EXPECT_TRUE(withPoint.shown()->totalPressureDrop.contains(u'.'));
   ASSERT_FALSE(withComma.shown());
-  EXPECT_EQ(withComma.refusal()->field, u"Txtcapacity"_s);
+  EXPECT_EQ(DesignFieldName(withComma.refusal()->field), u"Txtcapacity"_s);
 }
 
-// An output added by a program built on the tool, such as a report.
-class RecordingSink final : public SizingSink {
- public:
-  RecordingSink(QStringList* seen, bool fail) : seen_(seen), fail_(fail) {}
-  void Add(const FileSizing& sizing) override { *seen_ += sizing.path; }
-  std::optional<QString> Finish() override {
-    if (fail_) return u"the record could not be written"_s;
-    return std::nullopt;
+int RunTool(const QStringList& arguments, QString* out, QString* err) {
+  const Outcome<SizeToolOptions> options = ParseSizeToolArguments(arguments);
+  if (!options.ok()) {
+    *err = options.refusal().message;
+    return kExitUnusable;
   }
+  QTextStream outStream(out);
+  QTextStream errStream(err);
+  return RunSizeTool(options.value(), outStream, errStream);
+}
 
- private:
-  QStringList* seen_;
-  bool fail_;
-};
-
-TEST(SizeToolRun, ExtraOutputSeesEveryFileAndItsFailureCounts) {
+TEST(SizeToolRun, AFileThatCannotBeReadIsToldOnTheErrorOutput) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   const QString good = dir.filePath(u"good.kst"_s);
   ASSERT_EQ(SaveProjectFile(good, SuctionProject()), std::nullopt);
   const QString missing = dir.filePath(u"missing.kst"_s);
 
-  QStringList seen;
-  QString value;
-  const std::vector<ExtraOutput> extras = {{u"record"_s, u"OUT"_s, u"keep a record"_s, [&](const QString& v) {
-                                              value = v;
-                                              return std::make_unique<RecordingSink>(&seen, v == u"fail"_s);
-                                            }}};
-  const auto run = [&](const QStringList& arguments, QString* out, QString* err) {
-    QTextStream outStream(out);
-    QTextStream errStream(err);
-    return RunSizeTool(arguments, outStream, errStream, extras);
-  };
-
   QString out, err;
-  EXPECT_EQ(run({u"--help"_s}, &out, &err), kExitSized);
-  EXPECT_TRUE(out.contains(u"--record OUT"_s));
-  EXPECT_TRUE(out.contains(u"keep a record"_s));
-
-  out.clear();
-  EXPECT_EQ(run({u"--record=r.txt"_s, good, missing}, &out, &err), kExitUnusable);
-  EXPECT_EQ(value, u"r.txt"_s);
-  EXPECT_EQ(seen, (QStringList{good, missing}));
+  EXPECT_EQ(RunTool({good, missing}, &out, &err), kExitUnusable);
   EXPECT_TRUE(out.contains(u"Line Size :"_s));
   EXPECT_FALSE(out.contains(u"missing.kst"_s));  // told on the error output instead
   EXPECT_TRUE(err.contains(u"missing.kst\" does not exist"_s)) << err.toStdString();
+}
 
+TEST(SizeToolRun, ReportsOfFilesWithOneNameAreRefusedBeforeAnyIsWritten) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  ASSERT_TRUE(QDir(dir.path()).mkpath(u"a"_s) && QDir(dir.path()).mkpath(u"b"_s));
+  const QString first = dir.filePath(u"a/x.kst"_s);
+  const QString second = dir.filePath(u"b/x.kst"_s);
+  ASSERT_EQ(SaveProjectFile(first, SuctionProject()), std::nullopt);
+  ASSERT_EQ(SaveProjectFile(second, SuctionProject()), std::nullopt);
+  QString out, err;
+  EXPECT_EQ(RunTool({u"--report"_s, dir.filePath(u"out.pdf"_s), first, second}, &out, &err), kExitUnusable);
+  EXPECT_TRUE(err.contains(u"no report was written"_s)) << err.toStdString();
+  EXPECT_TRUE(out.isEmpty());
+  EXPECT_FALSE(QFile::exists(dir.filePath(u"out-x.pdf"_s)));
+}
+
+TEST(SizeToolRun, ATextThatCountsAsZeroIsWarnedAboutAndReadInTheLocaleAsked) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  ProjectData german = SuctionProject();
+  german.fields.additionalLoss = u"0,5"_s;
+  const QString path = dir.filePath(u"german.kst"_s);
+  ASSERT_EQ(SaveProjectFile(path, german), std::nullopt);
+
+  QString out, err;
+  EXPECT_EQ(RunTool({u"--json"_s, path}, &out, &err), kExitSized);
+  EXPECT_TRUE(err.contains(u"german.kst: the additional loss \"0,5\" is not a number; it counts as 0"_s))
+      << err.toStdString();
+  const QJsonObject plain = JsonOf(out.trimmed());
+  EXPECT_EQ(plain[u"warnings"_s].toArray().size(), 1);
+  EXPECT_EQ(plain[u"total_pressure_drop"_s].toString(), u"0.93"_s);
+
+  out.clear();
   err.clear();
-  EXPECT_EQ(run({u"--record"_s, u"fail"_s, good}, &out, &err), kExitUnusable);
-  EXPECT_TRUE(err.contains(u"the record could not be written"_s));
-  EXPECT_EQ(run({u"--record"_s}, &out, &err), kExitUnusable);
+  EXPECT_EQ(RunTool({u"--json"_s, u"--locale"_s, u"de_DE"_s, path}, &out, &err), kExitSized);
+  EXPECT_TRUE(err.isEmpty()) << err.toStdString();
+  const QJsonObject inGerman = JsonOf(out.trimmed());
+  EXPECT_TRUE(inGerman[u"warnings"_s].toArray().isEmpty());
+  EXPECT_EQ(inGerman[u"total_pressure_drop"_s].toString(), u"1,43"_s);
+
+  EXPECT_EQ(RunTool({u"--locale"_s, u"xx_nowhere"_s, path}, &out, &err), kExitUnusable);
+}
+
+TEST(SizeToolArguments, EmptyTitleTextsBlankTheReportsAndNeedTheReport) {
+  const Outcome<SizeToolOptions> blank =
+      ParseSizeToolArguments({u"--report"_s, u"o.pdf"_s, u"--customer"_s, QString(), u"--note="_s, u"a.kst"_s});
+  ASSERT_TRUE(blank.ok()) << blank.refusal().message.toStdString();
+  EXPECT_EQ(blank.value().report->customer, QString());
+  EXPECT_EQ(blank.value().report->note, QString());
+  EXPECT_FALSE(blank.value().report->project.has_value());
+  EXPECT_FALSE(ParseSizeToolArguments({u"--customer"_s, u"Acme"_s, u"a.kst"_s}).ok());
 }
 
 // The golden files show the output fields in both unit systems; these are

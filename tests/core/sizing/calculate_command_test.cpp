@@ -14,10 +14,19 @@ MainFieldTexts TwentyTonSuction() {
           u"Suction"_qs, u"2"_qs,  u"100"_qs, u"20"_qs,  u"0"_qs};
 }
 
-CalculateOutcome Calculate(const MainFieldTexts& f, UnitSystem unit = UnitSystem::IP,
-                           WorkingMode mode = WorkingMode::Design, const StoredFittingCounts& counts = {},
-                           double previousDrop = 0) {
+CalculateResult Calculate(const MainFieldTexts& f, UnitSystem unit = UnitSystem::IP,
+                          WorkingMode mode = WorkingMode::Design, const StoredFittingCounts& counts = {},
+                          double previousDrop = 0) {
   return RunCalculate(f, unit, mode, counts, previousDrop, kC);
+}
+
+const Refusal* CheckRefusal(const CalculateResult& result) {
+  const auto* refused = std::get_if<CheckRefused>(&result.state);
+  return refused ? &refused->refusal : nullptr;
+}
+
+const DesignCase* Stored(const CalculateResult& result) {
+  return result.accepted() ? &result.accepted()->stored : nullptr;
 }
 
 struct CheckCase {
@@ -34,12 +43,12 @@ TEST_P(FailedChecks, FlagOneFieldAndLeaveEverythingElse) {
   const CheckCase& c = GetParam();
   MainFieldTexts f = TwentyTonSuction();
   c.edit(f);
-  const CalculateOutcome outcome = Calculate(f, c.unit);
-  ASSERT_TRUE(outcome.checkRefusal) << c.name;
-  EXPECT_EQ(outcome.checkRefusal->field, QString::fromUtf16(c.field)) << c.name;
-  EXPECT_EQ(outcome.checkRefusal->message, QString::fromUtf16(c.message)) << c.name;
-  EXPECT_FALSE(outcome.stored);
-  EXPECT_FALSE(outcome.sizing);
+  const CalculateResult outcome = Calculate(f, c.unit);
+  ASSERT_TRUE(CheckRefusal(outcome)) << c.name;
+  EXPECT_EQ(DesignFieldName(CheckRefusal(outcome)->field), QString::fromUtf16(c.field)) << c.name;
+  EXPECT_EQ(CheckRefusal(outcome)->message, QString::fromUtf16(c.message)) << c.name;
+  EXPECT_FALSE(Stored(outcome));
+  EXPECT_FALSE(outcome.sized());
 }
 
 constexpr const char16_t* kIncomplete = u"Data is not complete. ";
@@ -80,12 +89,12 @@ TEST(Calculate, BoundaryValuesPass) {
         +[](MainFieldTexts& f) { f.riserLength = u"100"_qs; }, +[](MainFieldTexts& f) { f.capacity = u"0"_qs; }}) {
     MainFieldTexts f = TwentyTonSuction();
     edit(f);
-    EXPECT_FALSE(Calculate(f).checkRefusal);
+    EXPECT_FALSE(CheckRefusal(Calculate(f)));
   }
   MainFieldTexts si = TwentyTonSuction();
   si.condensing = u"25"_qs;
   si.designDrop = u"0.2"_qs;
-  EXPECT_FALSE(Calculate(si, UnitSystem::SI).checkRefusal);
+  EXPECT_FALSE(CheckRefusal(Calculate(si, UnitSystem::SI)));
 }
 
 TEST(Calculate, OptionalFieldsThatAreNotNumbersBecomeZero) {
@@ -94,25 +103,25 @@ TEST(Calculate, OptionalFieldsThatAreNotNumbersBecomeZero) {
   f.subcool.clear();
   f.riserLength = u"."_qs;
   f.additionalLoss = u"-"_qs;
-  const CalculateOutcome outcome = Calculate(f);
+  const CalculateResult outcome = Calculate(f);
   for (const QString& text :
        {outcome.fields.superheat, outcome.fields.subcool, outcome.fields.riserLength, outcome.fields.additionalLoss})
     EXPECT_EQ(text, u"0"_qs);
-  ASSERT_TRUE(outcome.stored);
-  EXPECT_EQ(outcome.stored->superheatF, 0);
+  ASSERT_TRUE(Stored(outcome));
+  EXPECT_EQ(Stored(outcome)->superheatF, 0);
   // Zeroed on the way even when a later check refuses the run.
   f.totalLength.clear();
-  const CalculateOutcome refused = Calculate(f);
-  ASSERT_TRUE(refused.checkRefusal);
+  const CalculateResult refused = Calculate(f);
+  ASSERT_TRUE(CheckRefusal(refused));
   EXPECT_EQ(refused.fields.superheat, u"0"_qs);
 }
 
 TEST(Calculate, StoresSIValuesInIPWithTheExactFactors) {
   const MainFieldTexts f = {u"R22"_qs,     u"10"_qs,  u"4"_qs,  u"40"_qs, u"5"_qs,  u"2"_qs,
                             u"Suction"_qs, u"0.2"_qs, u"30"_qs, u"6"_qs,  u"0.1"_qs};
-  const CalculateOutcome outcome = Calculate(f, UnitSystem::SI);
-  ASSERT_TRUE(outcome.stored);
-  const DesignCase& c = *outcome.stored;
+  const CalculateResult outcome = Calculate(f, UnitSystem::SI);
+  ASSERT_TRUE(Stored(outcome));
+  const DesignCase& c = *Stored(outcome);
   EXPECT_DOUBLE_EQ(c.capacityTons, 2.843451433);
   EXPECT_DOUBLE_EQ(c.evaporatingF, 4 * 1.8 + 32);
   EXPECT_DOUBLE_EQ(c.condensingF, 40 * 1.8 + 32);
@@ -127,17 +136,17 @@ TEST(Calculate, StoresSIValuesInIPWithTheExactFactors) {
 TEST(Calculate, CheckingModeKeepsTheLastDesignDropAndChecksTheNamedTube) {
   MainFieldTexts f = TwentyTonSuction();
   f.designDrop = u"1/2"_qs;
-  const CalculateOutcome outcome = Calculate(f, UnitSystem::IP, WorkingMode::Checking, {}, 3.5);
-  ASSERT_TRUE(outcome.stored && outcome.sizing && outcome.sizing->ok());
-  EXPECT_EQ(outcome.stored->designDropPsi, 3.5);
-  EXPECT_EQ(outcome.sizing->value().lineSize, u"1/2"_qs);
-  EXPECT_EQ(outcome.sizing->value().velocityInBand, false);
+  const CalculateResult outcome = Calculate(f, UnitSystem::IP, WorkingMode::Checking, {}, 3.5);
+  ASSERT_TRUE(Stored(outcome) && outcome.sized());
+  EXPECT_EQ(Stored(outcome)->designDropPsi, 3.5);
+  EXPECT_EQ(outcome.sized()->shown.lineSize, u"1/2"_qs);
+  EXPECT_EQ(outcome.sized()->shown.velocityInBand, false);
 
   f.designDrop = u"1 1/4"_qs;
-  const CalculateOutcome unknown = Calculate(f, UnitSystem::IP, WorkingMode::Checking);
-  ASSERT_TRUE(unknown.checkRefusal);
-  EXPECT_EQ(unknown.checkRefusal->field, u"Cmbdpd"_qs);
-  EXPECT_TRUE(unknown.checkRefusal->message.contains(u"1 1/4"_qs));
+  const CalculateResult unknown = Calculate(f, UnitSystem::IP, WorkingMode::Checking);
+  ASSERT_TRUE(CheckRefusal(unknown));
+  EXPECT_EQ(DesignFieldName(CheckRefusal(unknown)->field), u"Cmbdpd"_qs);
+  EXPECT_TRUE(CheckRefusal(unknown)->message.contains(u"1 1/4"_qs));
 }
 
 TEST(Calculate, OffersADoubleRiserOnlyForGasLinesWithARiser) {
@@ -151,14 +160,14 @@ TEST(Calculate, OffersADoubleRiserOnlyForGasLinesWithARiser) {
     MainFieldTexts f = TwentyTonSuction();
     f.line = QString::fromUtf16(c.line);
     f.riserLength = QString::fromUtf16(c.riser);
-    EXPECT_EQ(Calculate(f).offerDoubleRiser, c.offered);
+    EXPECT_EQ(Calculate(f).accepted()->offerDoubleRiser, c.offered);
   }
 }
 
 TEST(Calculate, SizesTheLineAndShowsItsTube) {
-  const CalculateOutcome outcome = Calculate(TwentyTonSuction());
-  ASSERT_TRUE(outcome.sizing && outcome.sizing->ok());
-  const ShownResult& shown = outcome.sizing->value();
+  const CalculateResult outcome = Calculate(TwentyTonSuction());
+  ASSERT_TRUE(outcome.sized());
+  const ShownResult& shown = outcome.sized()->shown;
   EXPECT_EQ(shown.lineSize, u"2 1/8"_qs);
   EXPECT_EQ(shown.description, u"Copper Tube Outside diameter (2 Nominal size)"_qs);
   EXPECT_EQ(shown.traps, u"2"_qs);
@@ -168,20 +177,20 @@ TEST(Calculate, SizesTheLineAndShowsItsTube) {
 TEST(Calculate, FittingCounts) {
   StoredFittingCounts counts;
   counts[5] = u"2"_qs;
-  const CalculateOutcome withElbows = Calculate(TwentyTonSuction(), UnitSystem::IP, WorkingMode::Design, counts);
-  ASSERT_TRUE(withElbows.stored);
-  EXPECT_EQ(withElbows.stored->fittings[5], 2);
-  EXPECT_EQ(withElbows.stored->fittings[0], 0);  // never set counts as none
+  const CalculateResult withElbows = Calculate(TwentyTonSuction(), UnitSystem::IP, WorkingMode::Design, counts);
+  ASSERT_TRUE(Stored(withElbows));
+  EXPECT_EQ(Stored(withElbows)->fittings[5], 2);
+  EXPECT_EQ(Stored(withElbows)->fittings[0], 0);  // never set counts as none
 
   counts[0] = u"9"_qs;  // above the dialog's limit: a file's count is used as it is
-  EXPECT_EQ(Calculate(TwentyTonSuction(), UnitSystem::IP, WorkingMode::Design, counts).stored->fittings[0], 9);
+  EXPECT_EQ(Stored(Calculate(TwentyTonSuction(), UnitSystem::IP, WorkingMode::Design, counts))->fittings[0], 9);
 
   for (const QString& bad : {u"abc"_qs, QString()}) {
     counts[0] = bad;
-    const CalculateOutcome refused = Calculate(TwentyTonSuction(), UnitSystem::IP, WorkingMode::Design, counts);
-    ASSERT_TRUE(refused.checkRefusal);
-    EXPECT_TRUE(refused.checkRefusal->message.contains(u"Solenoid Valve"_qs));
-    EXPECT_FALSE(refused.stored);
+    const CalculateResult refused = Calculate(TwentyTonSuction(), UnitSystem::IP, WorkingMode::Design, counts);
+    ASSERT_TRUE(CheckRefusal(refused));
+    EXPECT_TRUE(CheckRefusal(refused)->message.contains(u"Solenoid Valve"_qs));
+    EXPECT_FALSE(Stored(refused));
   }
 }
 
@@ -189,16 +198,16 @@ TEST(Calculate, NoPipeSizeAndNoFlowAreSizingRefusals) {
   MainFieldTexts f = TwentyTonSuction();
   f.designDrop = u"0.5"_qs;
   f.additionalLoss = u"0.5"_qs;
-  const CalculateOutcome none = Calculate(f);
-  ASSERT_TRUE(none.stored && none.sizing && !none.sizing->ok());
-  EXPECT_EQ(none.sizing->refusal().message, u"There is not any pipe size with this data."_qs);
+  const CalculateResult none = Calculate(f);
+  ASSERT_TRUE(Stored(none) && !none.sized());
+  EXPECT_EQ(none.refusal()->message, u"There is not any pipe size with this data."_qs);
 
   f = TwentyTonSuction();
   f.capacity = u"0"_qs;
-  const CalculateOutcome zero = Calculate(f);
-  ASSERT_TRUE(zero.sizing && !zero.sizing->ok());
-  EXPECT_FALSE(zero.sizing->refusal().message.isEmpty());
-  EXPECT_EQ(zero.sizing->refusal().field, u"Txtcapacity"_qs);
+  const CalculateResult zero = Calculate(f);
+  ASSERT_TRUE(std::holds_alternative<NotSized>(zero.state));
+  EXPECT_FALSE(zero.refusal()->message.isEmpty());
+  EXPECT_EQ(DesignFieldName(zero.refusal()->field), u"Txtcapacity"_qs);
 }
 
 }  // namespace

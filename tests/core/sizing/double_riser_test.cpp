@@ -14,7 +14,7 @@ TEST(PartLoadRiser, IsTheLinesDesignRunAtTheMinimumCapacity) {
   for (LineType line : {LineType::Suction, LineType::Discharge}) {
     DesignCase c = samples::TwentyTonR22(line);
     c.riserLengthFt = 20;
-    const auto riser = SizePartLoadRiser(c, 5, UnitSystem::IP, kC);
+    const auto riser = SizePartLoadRiser(c, 5);
     ASSERT_TRUE(riser.ok()) << riser.refusal().message.toStdString();
     const auto direct = SizeLineDesign(ProfileOf(line), c, 5);
     ASSERT_TRUE(direct.ok());
@@ -28,12 +28,13 @@ TEST(PartLoadRiser, SuctionRiserBandReachesDownToEightFeetPerSecond) {
   const DesignCase suction = samples::TwentyTonR22(LineType::Suction);
   // Find a minimum capacity whose suction riser runs between 8 and 15 FPS.
   for (double tons = 1; tons < 20; tons += 0.5) {
-    const auto riser = SizePartLoadRiser(suction, tons, UnitSystem::IP, kC);
+    const auto riser = SizePartLoadRiser(suction, tons);
     if (!riser.ok() || riser.value().velocityFps < 8.5 || riser.value().velocityFps > 14.5) continue;
-    EXPECT_TRUE(riser.value().velocityInBand);
+    EXPECT_TRUE(PresentPartLoadRiser(PartLoadRiserProfile(LineType::Suction), riser.value(), UnitSystem::IP, kC)
+                    .velocityInBand);
     const auto asLine =
-        ShowResult(ProfileOf(LineType::Suction), SizeLineDesign(ProfileOf(LineType::Suction), suction, tons).value(),
-                   WorkingMode::Design, UnitSystem::IP, 0, kC);
+        PresentLineResult(ProfileOf(LineType::Suction),
+                          SizeLineDesign(ProfileOf(LineType::Suction), suction, tons).value(), Presentation{});
     EXPECT_EQ(asLine.velocityInBand, false);
     return;
   }
@@ -42,16 +43,16 @@ TEST(PartLoadRiser, SuctionRiserBandReachesDownToEightFeetPerSecond) {
 
 TEST(PartLoadRiser, RefusesWhatHasNoRiserToSize) {
   const DesignCase liquid = samples::TwentyTonR22(LineType::Liquid);
-  EXPECT_FALSE(SizePartLoadRiser(liquid, 5, UnitSystem::IP, kC).ok());
+  EXPECT_FALSE(SizePartLoadRiser(liquid, 5).ok());
   const DesignCase suction = samples::TwentyTonR22(LineType::Suction);
   for (double tons : {0.0, -3.0}) {
-    const auto riser = SizePartLoadRiser(suction, tons, UnitSystem::IP, kC);
+    const auto riser = SizePartLoadRiser(suction, tons);
     ASSERT_FALSE(riser.ok());
-    EXPECT_EQ(riser.refusal().field, u"Txtriser"_qs);
+    EXPECT_EQ(DesignFieldName(riser.refusal().field), u"Txtriser"_qs);
   }
   DesignCase unreachable = suction;
   unreachable.designDropPsi = 0;  // a checking-mode session that never ran a design
-  const auto none = SizePartLoadRiser(unreachable, 5, UnitSystem::IP, kC);
+  const auto none = SizePartLoadRiser(unreachable, 5);
   ASSERT_FALSE(none.ok());
   EXPECT_EQ(none.refusal().message, u"There is not any pipe size with this data."_qs);
 }

@@ -2,6 +2,7 @@
 
 #include "core/physics/refrigerant_properties.h"
 #include "core/physics/tube_catalogue.h"
+#include "core/sizing/result_presenter.h"
 #include "sample_cases.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,11 @@ namespace {
 
 const QLocale kC = QLocale::c();
 constexpr LineType kLines[] = {LineType::Suction, LineType::Discharge, LineType::Liquid};
+
+ShownResult ShowResult(const LineProfile& profile, const LineEvaluation& e, WorkingMode mode, UnitSystem unit,
+                       double riserTyped, const QLocale& locale) {
+  return PresentLineResult(profile, e, Presentation{unit, mode, riserTyped, locale});
+}
 
 LineEvaluation Evaluate(const DesignCase& c, int size) {
   const auto flow = FlowOf(ProfileOf(c.line), c, c.capacityTons);
@@ -62,7 +68,7 @@ TEST(DesignMode, ADesignDropNotAboveTheAdditionalLossIsNeverMet) {
   const auto chosen = SizeLineDesign(ProfileOf(c.line), c, c.capacityTons);
   ASSERT_FALSE(chosen.ok());
   EXPECT_EQ(chosen.refusal().message, u"There is not any pipe size with this data."_qs);
-  EXPECT_TRUE(chosen.refusal().field.isEmpty());
+  EXPECT_EQ(chosen.refusal().field, DesignField::None);
 }
 
 TEST(Evaluation, FollowsTheLineFormulas) {
@@ -173,13 +179,12 @@ TEST(NoPhysicalFlow, IsRefusedWithAClearMessageRatherThanANumber) {
 TEST(Dispatch, EachLineRunsItsOwnProfile) {
   for (LineType line : kLines) {
     DesignCase c = samples::TwentyTonR22(line);
-    const auto shown = SizeLine(c, WorkingMode::Checking, 6, UnitSystem::IP, 0, kC);
-    ASSERT_TRUE(shown.ok());
-    EXPECT_EQ(shown.value().lineSize, u"1 3/8"_qs);
-    EXPECT_EQ(shown.value().raw.velocityFps, Evaluate(c, 6).velocityFps);
+    const auto sized = SizeLine(c, WorkingMode::Checking, 6);
+    ASSERT_TRUE(sized.ok());
+    EXPECT_EQ(TubeName(sized.value().sizeIndex), u"1 3/8"_qs);
+    EXPECT_EQ(sized.value().velocityFps, Evaluate(c, 6).velocityFps);
   }
-  EXPECT_FALSE(
-      SizeLine(samples::TwentyTonR22(LineType::Suction), WorkingMode::Checking, 0, UnitSystem::IP, 0, kC).ok());
+  EXPECT_FALSE(SizeLine(samples::TwentyTonR22(LineType::Suction), WorkingMode::Checking, 0).ok());
 }
 
 }  // namespace

@@ -1,0 +1,41 @@
+#pragma once
+// The command line of kestrin-size, read with Qt's own parser.
+
+#include "core/outcome.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace kestrin {
+
+struct ReportOptions {
+  QString path;  // --report OUT.pdf
+  // Replace the file's own title texts; an empty text blanks it.
+  std::optional<QString> customer;
+  std::optional<QString> project;
+  std::optional<QString> note;
+};
+
+struct SizeToolOptions {
+  bool help = false;
+  bool version = false;
+  bool json = false;
+  std::optional<QString> minimumCapacity;
+  std::optional<ReportOptions> report;
+  std::optional<QString> encoding;  // of project files that are not UTF-8
+  QLocale locale;                   // of the numbers in the files
+  QStringList files;
+};
+
+// The arguments after the program name, or the usage error.
+Outcome<SizeToolOptions> ParseSizeToolArguments(const QStringList& arguments);
+QString SizeToolHelp();
+
+// Whether the arguments ask for a drawing (the report), so that main() makes
+// a GUI application only then.
+bool ArgumentsNeedDrawing(const QStringList& arguments);
+
+}  // namespace kestrin
