@@ -6,21 +6,24 @@
 #include "core/units/number_text.h"
 
 namespace kestrin {
+
 namespace {
 
 constexpr double kMinimumCapacityLimitTons = 500;
 constexpr double kMinimumCapacityLimitKilowatts = 1500;
 
-// A suction riser may run slower at part load than the suction line itself:
-// 8 FPS (2.5 m/s) still lifts the oil in a riser.
-LineProfile SuctionRiserProfile() {
-  LineProfile profile = ProfileOf(LineType::Suction);
-  profile.bandIP = VelocityBand{8, 65};
-  profile.bandSI = VelocityBand{2.5, 20};
+}  // namespace
+
+LineProfile PartLoadRiserProfile(LineType line) {
+  LineProfile profile = ProfileOf(line);
+  // A suction riser may run slower at part load than the suction line
+  // itself: 8 FPS (2.5 m/s) still lifts the oil in a riser.
+  if (line == LineType::Suction) {
+    profile.bandIP = VelocityBand{8, 65};
+    profile.bandSI = VelocityBand{2.5, 20};
+  }
   return profile;
 }
-
-}  // namespace
 
 std::optional<double> MinimumCapacityTons(const QString& typed, UnitSystem unit, const QLocale& locale) {
   const auto value = ParseNumber(typed, locale);
@@ -39,8 +42,7 @@ Outcome<PartLoadRiser> SizePartLoadRiser(const DesignCase& designCase, double mi
     return Refusal{QStringLiteral("A liquid line has no double riser."), QString()};
   if (!(minimumCapacityTons > 0))
     return Refusal{QStringLiteral("The minimum capacity must be above 0."), QStringLiteral("Txtriser")};
-  const LineProfile profile =
-      designCase.line == LineType::Suction ? SuctionRiserProfile() : ProfileOf(LineType::Discharge);
+  const LineProfile profile = PartLoadRiserProfile(designCase.line);
   const Outcome<LineEvaluation> sized = SizeLineDesign(profile, designCase, minimumCapacityTons);
   if (!sized.ok()) return sized.refusal();
   PartLoadRiser riser;

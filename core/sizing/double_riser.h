@@ -5,6 +5,7 @@
 
 #include "core/outcome.h"
 #include "core/sizing/design_case.h"
+#include "core/sizing/line_sizing.h"
 #include "core/units/units.h"
 
 #include <QLocale>
@@ -20,6 +21,10 @@ struct PartLoadRiser {
   bool velocityInBand;  // TR2 white, or red
   double velocityFps = 0;
 };
+
+// The line's design computation and velocity band as the part-load riser of
+// `line` uses them: the suction riser is judged by its own, lower band.
+LineProfile PartLoadRiserProfile(LineType line);
 
 // The minimum capacity typed in the riser window, in tons (kW in SI are
 // converted); nothing when the text is not numeric.
