@@ -141,6 +141,26 @@ void PaintCoil(QPainter& painter, const QRectF& box, double lineWidth) {
   painter.restore();
 }
 
+namespace {
+
+// The beginning of `text` that is already wider than `room`, or the whole
+// text when it is not. A hand-edited file may bring a text of hundreds of
+// thousands of characters, far more than the text engine measures and lays
+// out on one line; only what can show is handed to it.
+QString ShowablePart(const QFontMetricsF& metrics, const QString& text, double room) {
+  const double average = std::max(metrics.averageCharWidth(), 1.0);
+  qsizetype length = std::max<qsizetype>(64, static_cast<qsizetype>(2 * room / average));
+  while (length < text.size()) {
+    if (text[length - 1].isHighSurrogate()) ++length;
+    const QString part = text.left(length);
+    if (metrics.horizontalAdvance(part) > room) return part;
+    length *= 2;
+  }
+  return text;
+}
+
+}  // namespace
+
 QFont DrawingFont(int pixelSize, bool bold) {
   return FontOf({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                  QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")},
@@ -159,15 +179,18 @@ void PaintFittedText(QPainter& painter, const QRectF& box, const QString& text, 
   }
   const int flags = static_cast<int>(alignment) | Qt::TextSingleLine;
   const QFontMetricsF metrics(painter.font(), painter.device());
-  const double natural = metrics.horizontalAdvance(text);
+  const QString measured = ShowablePart(metrics, text, box.width() / kNarrowestSqueeze);
+  const double natural = metrics.horizontalAdvance(measured);
+  painter.save();
+  painter.setClipRect(box, Qt::IntersectClip);
   if (natural <= box.width()) {
-    painter.drawText(box, flags, text);
+    painter.drawText(box, flags, measured);
+    painter.restore();
     return;
   }
   const double squeeze = std::max(box.width() / natural, kNarrowestSqueeze);
   const double room = box.width() / squeeze;
-  const QString shown = natural <= room ? text : metrics.elidedText(text, Qt::ElideRight, room);
-  painter.save();
+  const QString shown = natural <= room ? measured : metrics.elidedText(measured, Qt::ElideRight, room);
   painter.translate(box.left(), 0);
   painter.scale(squeeze, 1.0);
   painter.drawText(QRectF(0, box.top(), room, box.height()), flags, shown);

@@ -7,6 +7,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -42,20 +43,61 @@ QFont FontOf(ReportTextStyle style) {
   return DrawingFont(kLabelPixels);
 }
 
-// The note wraps inside its box; a note too long for it is set smaller
-// before anything is cut.
-void PaintNote(QPainter& painter, const QRect& box, const QString& note) {
-  const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-  for (int pixels = kNotePixels; pixels >= kSmallestNotePixels; pixels -= 10) {
-    painter.setFont(TitleFont(pixels));
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    if (metrics.boundingRect(QRectF(box), flags, note).height() <= box.height() || pixels == kSmallestNotePixels) {
+// The note as it wraps in `width`: its lines are laid out until one no
+// longer stands whole in `height`. Gives how many lines stand whole, and
+// whether the note goes on after them.
+struct NoteLines {
+  int whole = 0;
+  bool cut = false;
+};
+
+NoteLines LayOutNote(QTextLayout& layout, double width, double height) {
+  QTextOption option(Qt::AlignLeft);
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  layout.setTextOption(option);
+  NoteLines lines;
+  double top = 0;
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(width);
+    if (top + line.height() > height) {
+      lines.cut = true;
       break;
     }
+    line.setPosition(QPointF(0, top));
+    top += line.height();
+    ++lines.whole;
   }
+  layout.endLayout();
+  return lines;
+}
+
+// The note wraps inside its box; a note too long for it is set smaller
+// before anything is cut, and then only whole lines are shown, the last one
+// ending with "…" so that the reader sees that the note goes on.
+void PaintNote(QPainter& painter, const QRect& box, const QString& note) {
+  QString text = note;
+  text.replace(u'\n', QChar::LineSeparator);
+  QFont font;
+  for (int pixels = kNotePixels; pixels >= kSmallestNotePixels; pixels -= 10) {
+    font = TitleFont(pixels);
+    QTextLayout trial(text, font, painter.device());
+    if (!LayOutNote(trial, box.width(), box.height()).cut) break;
+  }
+  QTextLayout layout(text, font, painter.device());
+  const NoteLines lines = LayOutNote(layout, box.width(), box.height());
+  const int drawn = lines.cut ? lines.whole - 1 : lines.whole;
+  for (int i = 0; i < drawn; ++i) layout.lineAt(i).draw(&painter, box.topLeft());
+  if (!lines.cut || lines.whole == 0) return;
+
+  const QTextLine last = layout.lineAt(lines.whole - 1);
+  QString lastText = text.mid(last.textStart(), last.textLength());
+  while (!lastText.isEmpty() && lastText.back().isSpace()) lastText.chop(1);
   painter.save();
-  painter.setClipRect(box);
-  painter.drawText(QRectF(box), flags, note);
+  painter.setFont(font);
+  const QFontMetricsF metrics(font, painter.device());
+  const QString shown = metrics.elidedText(lastText + u'…', Qt::ElideRight, box.width());
+  painter.drawText(QPointF(box.left(), box.top() + last.y() + last.ascent()), shown);
   painter.restore();
 }
 

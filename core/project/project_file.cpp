@@ -2,6 +2,7 @@
 
 #include "core/line_type.h"
 #include "core/physics/refrigerant.h"
+#include "core/project/quoted_file_text.h"
 #include "core/units/unit_texts.h"
 
 #include <QDir>
@@ -92,9 +93,11 @@ std::optional<int> WholeNumber(const std::optional<QString>& text) {
 constexpr int kValuesAfterNote = kProjectValueCount - kNoteLine;
 
 // Only the note can hold line breaks. In a file whose last lines are the
-// four whole numbers, the sixteen values after the note are the file's last
-// sixteen lines, so a longer file tells exactly which lines the note fills,
-// quotes inside it or not: this is the last line of the note.
+// four unquoted numbers (a quoted caption stands before them), the sixteen
+// values after the note are the file's last sixteen lines, so a longer file
+// tells exactly which lines the note fills, quotes inside it or not: this is
+// the last line of the note. A number that is not a whole one still marks
+// its line, so that its refusal names the right one.
 std::optional<size_t> LastLineOfNote(const std::vector<QStringView>& lines) {
   size_t count = lines.size();
   while (count > 0 && WithoutLeadingBlanks(lines[count - 1]).isEmpty()) --count;
@@ -105,8 +108,7 @@ std::optional<size_t> LastLineOfNote(const std::vector<QStringView>& lines) {
   const QStringView lastOfNote = WithoutTrailingBlanks(lines[last]);
   if (lastOfNote.isEmpty() || lastOfNote.back() != u'"') return std::nullopt;
   for (size_t i = count - 4; i < count; ++i) {
-    const std::optional<QString> value = ValueOfLine(lines[i]);
-    if (!value || !WholeNumber(value)) return std::nullopt;
+    if (WithoutLeadingBlanks(lines[i]).startsWith(u'"')) return std::nullopt;
   }
   return last;
 }
@@ -134,26 +136,15 @@ std::array<ReadValue, kProjectValueCount> ReadValues(const std::vector<QStringVi
   };
   for (int v = 1; v < kNoteLine; ++v) readOwnLine(values[v - 1]);
 
+  // The note runs over several lines only where the file's length shows the
+  // lines it fills; a quote that never closes ends with its line, like that
+  // of every other text, so that the values after it keep their lines.
   ReadValue& note = values[kNoteLine - 1];
-  const QStringView noteLine = next < lines.size() ? WithoutLeadingBlanks(lines[next]) : QStringView();
-  const bool opensUnclosed = noteLine.startsWith(u'"') && !noteLine.sliced(1).contains(u'"');
   if (const std::optional<size_t> last = LastLineOfNote(lines)) {
     note.physicalLine = static_cast<int>(next) + 1;
     const QStringView lastLine = WithoutTrailingBlanks(lines[*last]);
     note.text = NoteText(lines, next, *last, lastLine.size() - 1);
     next = *last + 1;
-  } else if (opensUnclosed) {
-    // Not laid out as written by this program: the note runs to the next
-    // quote, the rule of every quoted value.
-    note.physicalLine = static_cast<int>(next) + 1;
-    size_t close = next + 1;
-    while (close < lines.size() && !lines[close].contains(u'"')) ++close;
-    if (close < lines.size()) {
-      note.text = NoteText(lines, next, close, lines[close].indexOf(u'"'));
-      next = close + 1;
-    } else {
-      readOwnLine(note);
-    }
   } else {
     readOwnLine(note);
   }
@@ -161,20 +152,23 @@ std::array<ReadValue, kProjectValueCount> ReadValues(const std::vector<QStringVi
   return values;
 }
 
-QString Decoded(const QByteArray& bytes) {
+// The file's text: UTF-8 when its bytes are valid UTF-8, else the single-byte
+// code page `legacyEncoding`; nothing when that names no known encoding.
+std::optional<QString> Decoded(const QByteArray& bytes, const QString& legacyEncoding) {
   // Stateless, so that a sequence cut off at the end of the file counts as
   // invalid rather than waiting for bytes that never come.
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   QString text = utf8.decode(bytes);
   if (!utf8.hasError()) return text;
-  // Files from older single-byte systems.
-  return QString::fromLatin1(bytes);
+  QStringDecoder legacy(legacyEncoding.toLatin1().constData(), QStringDecoder::Flag::Stateless);
+  if (!legacy.isValid()) return std::nullopt;
+  return legacy.decode(bytes);
 }
 
 Refusal NotWholeNumber(const ReadValue& value, const QString& what) {
-  return Refusal{QStringLiteral("Line %1 holds the %2, which must be a whole number; it reads \"%3\".")
+  return Refusal{QStringLiteral("Line %1 holds the %2, which must be a whole number; it reads %3.")
                      .arg(value.physicalLine)
-                     .arg(what, value.text.value_or(QString())),
+                     .arg(what, QuotedFileText(value.text.value_or(QString()))),
                  DesignField::None, RefusalReason::FileUnusable};
 }
 
@@ -258,9 +252,14 @@ QByteArray WriteProject(const ProjectData& project) {
   return out;
 }
 
-Outcome<ProjectData> ReadProject(const QByteArray& bytes) {
-  const QString decoded = Decoded(bytes);
-  const std::array<ReadValue, kProjectValueCount> values = ReadValues(PhysicalLines(decoded));
+Outcome<ProjectData> ReadProject(const QByteArray& bytes, const QString& legacyEncoding) {
+  const std::optional<QString> decoded = Decoded(bytes, legacyEncoding);
+  if (!decoded) {
+    return Refusal{QStringLiteral("Its texts are not UTF-8, and the encoding %1 to read them in is not known.")
+                       .arg(QuotedFileText(legacyEncoding)),
+                   DesignField::None, RefusalReason::FileUnusable};
+  }
+  const std::array<ReadValue, kProjectValueCount> values = ReadValues(PhysicalLines(*decoded));
 
   const auto textAt = [&values](int line) { return values[line - 1].text.value_or(QString()); };
 
@@ -293,15 +292,14 @@ Outcome<ProjectData> ReadProject(const QByteArray& bytes) {
 std::optional<Refusal> CheckProjectApplies(const ProjectData& project) {
   const QString& refrigerant = project.fields.refrigerant;
   if (!refrigerant.isEmpty() && !RefrigerantFromName(refrigerant)) {
-    return Refusal{QStringLiteral("The project names the refrigerant \"%1\", which is not in the refrigerant "
-                                  "list (%2).")
-                       .arg(refrigerant, RefrigerantNames().join(QStringLiteral(", "))),
+    return Refusal{QStringLiteral("The project names the refrigerant %1, which is not in the refrigerant list (%2).")
+                       .arg(QuotedFileText(refrigerant), RefrigerantNames().join(QStringLiteral(", "))),
                    DesignField::Refrigerant, RefusalReason::FileUnusable};
   }
   const QString& line = project.fields.line;
   if (!line.isEmpty() && !LineTypeFromName(line)) {
-    return Refusal{QStringLiteral("The project names the line \"%1\", which is not in the line list (%2).")
-                       .arg(line, LineNames().join(QStringLiteral(", "))),
+    return Refusal{QStringLiteral("The project names the line %1, which is not in the line list (%2).")
+                       .arg(QuotedFileText(line), LineNames().join(QStringLiteral(", "))),
                    DesignField::Line, RefusalReason::FileUnusable};
   }
   return std::nullopt;
@@ -318,27 +316,30 @@ void ApplyProjectToSession(const ProjectData& project, SessionState& session) {
   session.modeHistory = session.mode;
 }
 
-Outcome<ProjectData> ReadProjectFile(const QString& path) {
+Outcome<ProjectData> ReadProjectFile(const QString& path, const QString& legacyEncoding) {
   const QString shown = QDir::toNativeSeparators(path);
   const auto refused = [](const QString& message) {
     return Refusal{message, DesignField::None, RefusalReason::FileUnusable};
   };
   const QFileInfo info(path);
   if (!info.exists()) return refused(QStringLiteral("The project file \"%1\" does not exist.").arg(shown));
-  if (info.isDir()) return refused(QStringLiteral("\"%1\" is a folder, not a project file.").arg(shown));
+  if (info.isDir()) return refused(QStringLiteral("\"%1\" is a folder, not a regular file.").arg(shown));
+  // Pipes, devices and sockets are refused before they are opened: opening a
+  // pipe that nobody writes waits for ever, and a device reads as anything.
+  if (!info.isFile()) return refused(QStringLiteral("\"%1\" is not a regular file.").arg(shown));
 
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     return refused(QStringLiteral("The project file \"%1\" cannot be opened: %2").arg(shown, file.errorString()));
-  // Read one byte past the limit rather than trusting size(), which devices
-  // and pipes do not know.
+  // Read one byte past the limit rather than trusting size(), which a file
+  // still growing under us does not keep.
   const QByteArray bytes = file.read(kLargestProjectFileBytes + 1);
   if (file.error() != QFileDevice::NoError)
     return refused(QStringLiteral("The project file \"%1\" cannot be read: %2").arg(shown, file.errorString()));
   if (bytes.size() > kLargestProjectFileBytes)
     return refused(QStringLiteral("\"%1\" is too large to be a project file.").arg(shown));
 
-  Outcome<ProjectData> project = ReadProject(bytes);
+  Outcome<ProjectData> project = ReadProject(bytes, legacyEncoding);
   if (!project.ok())
     return refused(QStringLiteral("The project file \"%1\" cannot be read. %2").arg(shown, project.refusal().message));
   return project;
@@ -347,6 +348,10 @@ Outcome<ProjectData> ReadProjectFile(const QString& path) {
 std::optional<QString> SaveProjectFile(const QString& path, const ProjectData& project) {
   const QString shown = QDir::toNativeSeparators(path);
   QSaveFile file(path);
+  // A folder that refuses new files cannot take the temporary file that the
+  // replacement is written to; a file there that the user may write is then
+  // written in place. Everywhere else it is replaced whole or not at all.
+  file.setDirectWriteFallback(true);
   if (!file.open(QIODevice::WriteOnly))
     return QStringLiteral("The project cannot be saved as \"%1\": %2").arg(shown, file.errorString());
   const QByteArray bytes = WriteProject(project);

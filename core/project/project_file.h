@@ -13,6 +13,7 @@
 
 #include "core/main_fields.h"
 #include "core/outcome.h"
+#include "core/project/legacy_encoding.h"
 #include "core/session_state.h"
 #include "core/units/unit_texts.h"
 #include "core/units/units.h"
@@ -55,15 +56,17 @@ ProjectData ProjectFromSession(const SessionState& session, const MainFieldTexts
 // is kept on its one line.
 QByteArray WriteProject(const ProjectData& project);
 
-// Reads the bytes of a project file (UTF-8 when they are valid UTF-8, Latin-1
-// otherwise; CRLF, LF or a lone CR end a line). Each value is read from its
-// own line: leading blanks skipped, a quoted text runs to the next quote, an
-// unquoted value to the first comma, an empty line is unset. Only the note
-// may run over several lines, and the values after it keep their places.
-// Missing values read as unset, so a short file opens with empty texts in IP
-// design mode. Refused, naming the line, only when the unit system or the
-// working mode is not a whole number.
-Outcome<ProjectData> ReadProject(const QByteArray& bytes);
+// Reads the bytes of a project file (UTF-8 when they are valid UTF-8, else
+// the single-byte code page named by `legacyEncoding`; CRLF, LF or a lone CR
+// end a line). Each value is read from its own line: leading blanks skipped,
+// a quoted text runs to the next quote or the end of its line, an unquoted
+// value to the first comma, an empty line is unset. Only the note may run
+// over several lines, as this program writes it, and the values after it
+// keep their places. Missing values read as unset, so a short file opens
+// with empty texts in IP design mode. Refused, naming the line, when the
+// unit system or the working mode is not a whole number, and when the bytes
+// are not UTF-8 and `legacyEncoding` names no known encoding.
+Outcome<ProjectData> ReadProject(const QByteArray& bytes, const QString& legacyEncoding = LegacyEncodingName());
 
 // Whether the main window can take the file's texts: the refrigerant and the
 // line lists accept only their own entries (or nothing chosen). The refusal
@@ -79,11 +82,15 @@ void ApplyProjectToSession(const ProjectData& project, SessionState& session);
 // Refuses files far larger than any project file before reading them whole.
 inline constexpr qint64 kLargestProjectFileBytes = 4 * 1024 * 1024;
 
-// The file at `path` read and parsed; the refusal names the file.
-Outcome<ProjectData> ReadProjectFile(const QString& path);
+// The file at `path` read and parsed, as ReadProject does; the refusal names
+// the file. Anything but a regular file (a folder, a pipe, a device) is
+// refused before it is opened.
+Outcome<ProjectData> ReadProjectFile(const QString& path, const QString& legacyEncoding = LegacyEncodingName());
 
-// Writes the file at `path`, replacing it whole or not at all. Gives the
-// reason when it could not be saved, nothing when it was.
+// Writes the file at `path`, replacing it whole or not at all; only an
+// existing file that may be written in a folder that takes no new files is
+// written in place. Gives the reason when it could not be saved, nothing
+// when it was.
 std::optional<QString> SaveProjectFile(const QString& path, const ProjectData& project);
 
 }  // namespace kestrin

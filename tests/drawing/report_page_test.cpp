@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace kestrin {
 namespace {
 
@@ -105,6 +107,54 @@ TEST(ReportPage, ScalesIntoTheGivenAreaAndStaysInsideIt) {
   };
   EXPECT_GT(InkIn(image, onImage(model.drawingPlace)), 200);
   EXPECT_GT(InkIn(image, onImage(model.pipingPicture)), 200);
+}
+
+// A note longer than its box shows whole lines only, the last ending with
+// "…"; no part of a line beyond it is printed.
+TEST(ReportPdf, ANoteTooLongForItsBoxEndsItsLastWholeLineWithAnEllipsis) {
+  if (QStandardPaths::findExecutable(u"pdftotext"_qs).isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+  ReportModel model = DoubleRiserReport(UnitSystem::IP);
+  QStringList words;
+  for (int i = 1; i <= 200; ++i) words << u"w%1"_qs.arg(i, 3, 10, QLatin1Char('0'));
+  const auto note = std::find_if(model.texts.begin(), model.texts.end(),
+                                 [](const ReportText& t) { return t.style == ReportTextStyle::Note; });
+  ASSERT_NE(note, model.texts.end());
+  note->text = words.join(u' ');
+  QTemporaryDir dir;
+  const QString path = dir.filePath(u"note.pdf"_qs);
+  ASSERT_TRUE(WriteReportPdf(model, path).written);
+
+  const QString text = PdfText(path);
+  const qsizetype ellipsis = text.indexOf(u'…');
+  ASSERT_GE(ellipsis, 0) << text.toStdString();
+  // The words before the ellipsis run on without a gap, and none after it
+  // is printed anywhere.
+  const QString shownPart = text.left(ellipsis);
+  int lastShown = 0;
+  while (lastShown < 200 && shownPart.contains(words[lastShown])) ++lastShown;
+  ASSERT_GT(lastShown, 10);
+  for (int i = lastShown + 1; i < 200; ++i) EXPECT_FALSE(text.contains(words[i])) << words[i].toStdString();
+}
+
+// A title text of hundreds of thousands of characters is cut on its one
+// line with "…", and nothing of it reaches the rows around.
+TEST(ReportPdf, AHugeTitleTextStaysOnItsRowCut) {
+  if (QStandardPaths::findExecutable(u"pdftotext"_qs).isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+  ReportModel model = DoubleRiserReport(UnitSystem::IP);
+  for (ReportText& item : model.texts)
+    if (item.style == ReportTextStyle::TitleField) item.text = QString(300000, u'W') + u" end"_qs;
+  QTemporaryDir dir;
+  const QString path = dir.filePath(u"title.pdf"_qs);
+  ASSERT_TRUE(WriteReportPdf(model, path).written);
+
+  const QStringList lines = PdfText(path).split(u'\n');
+  const QStringList titleLines = lines.filter(u"WWWW"_qs);
+  ASSERT_EQ(titleLines.size(), 2) << "customer and project, one line each";
+  for (const QString& line : titleLines) {
+    EXPECT_TRUE(line.trimmed().endsWith(u"W…"_qs)) << line.toStdString();
+    EXPECT_LT(line.size(), 200);
+  }
+  EXPECT_FALSE(lines.join(u' ').contains(u"end"_qs));
 }
 
 TEST(RiserDrawing, SizeLabelsSitOnClearGroundBesideTheirRisers) {

@@ -7,13 +7,21 @@
 #include "gui/frmmain.h"
 #include "gui/frmmain_test_case.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kestrin {
 namespace {
@@ -180,20 +188,44 @@ class ProjectCommandsTest : public QObject {
     SaveProject(*program.main, DialogsFor(dir_->filePath(QStringLiteral("no-such-folder/case.kst"))));
     QTRY_COMPARE(watcher.boxes().size(), 1);
     QCOMPARE(watcher.boxes().first().title, QStringLiteral("error"));
+  }
 
-    if (QFileInfo(QStringLiteral("/")).isWritable() && qEnvironmentVariableIsEmpty("KESTRIN_UNPRIVILEGED"))
-      QSKIP("the superuser writes into read-only folders; run as another user to test them");
-    const QString folder = dir_->filePath(QStringLiteral("read-only"));
-    QVERIFY(QDir().mkdir(folder));
-    const QString path = folder + QStringLiteral("/case.kst");
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("old");
-    old.close();
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    SaveProject(*program.main, DialogsFor(path));
-    QTRY_COMPARE(watcher.boxes().size(), 2);
-    QCOMPARE(Contents(path), QByteArray("old"));
+  // A pipe with no writer would keep the open waiting; Open refuses it, and
+  // devices, at once and changes nothing.
+  void openRefusesWhatIsNotARegularFileAtOnce_data() {
+    QTest::addColumn<QString>("path");
+    QTest::newRow("pipe") << QStringLiteral("pipe.kst");  // made in the test's own folder
+    QTest::newRow("device") << QStringLiteral("/dev/null");
+  }
+
+  void openRefusesWhatIsNotARegularFileAtOnce() {
+    QFETCH(QString, path);
+    if (QDir::isRelativePath(path)) {
+      path = dir_->filePath(path);
+      QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
+    ModalWatcher watcher;
+    Program program;
+    QVERIFY(testing::TypeCase(program.main.get(), testing::SuctionCaseIP()));
+    const MainFieldTexts before = program.main->inputTexts();
+    // Should Open wait on the pipe after all, a writer comes and goes after
+    // five seconds, so that the test fails rather than hangs.
+    std::atomic<bool> opened = false;
+    std::thread unblocker([&] {
+      for (int tenth = 0; tenth < 50 && !opened; ++tenth) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      if (!opened) close(open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK));
+    });
+    QElapsedTimer timer;
+    timer.start();
+    OpenProject(*program.main, DialogsFor(path));
+    const qint64 took = timer.elapsed();
+    opened = true;
+    unblocker.join();
+    QVERIFY2(took < 5000, "Open waited");
+    QTRY_COMPARE(watcher.boxes().size(), 1);
+    QVERIFY2(watcher.boxes().first().text.endsWith(QStringLiteral("\" is not a regular file.")),
+             qPrintable(watcher.boxes().first().text));
+    QCOMPARE(program.main->inputTexts(), before);
   }
 
  private:

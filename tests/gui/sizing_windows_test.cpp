@@ -9,6 +9,7 @@
 #include "gui/field_colours.h"
 #include "gui/frmmain.h"
 #include "gui/frmmain_test_case.h"
+#include "gui/twips.h"
 #include "gui/window_commands.h"
 #include "gui/window_test_support.h"
 
@@ -95,9 +96,9 @@ bool Shows(const QWidget* window, const char* name) {
   return widget && widget->isVisibleTo(window);
 }
 
-// A size in twips on the window's screen.
+// A size in twips on the window's screen, rounded as the windows round it.
 QSize Twips(const QWidget* window, int width, int height) {
-  return {width * window->logicalDpiX() / 1440, height * window->logicalDpiY() / 1440};
+  return {TwipsToPixels(width, window->logicalDpiX()), TwipsToPixels(height, window->logicalDpiY())};
 }
 
 // Every control that shows lies wholly inside the window.

@@ -1,4 +1,5 @@
 #include "core/project/project_file.h"
+#include "core/project/quoted_file_text.h"
 
 #include <gtest/gtest.h>
 
@@ -6,6 +7,15 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <future>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -255,6 +265,35 @@ TEST(ProjectFile, NoteOverSeveralLinesReadsBackWholeEvenWithQuotes) {
   }
 }
 
+// A quote that never closes ends with its line, on the note's line as on any
+// other: the values after it keep their lines and the file keeps its units.
+TEST(ProjectFileReader, UnclosedQuoteEndsWithItsLine) {
+  ProjectData project = SuctionProject();
+  project.fields = {u"R407C"_s,     u"70"_s,    u"5"_s,  u"45"_s, u"5"_s,  u"5"_s,
+                    u"Discharge"_s, u"1 3/8"_s, u"30"_s, u"8"_s,  u"0.1"_s};
+  project.project = u"Dairy"_s;
+  project.note = u"Pipe note"_s;
+  project.captions = ShownCaptions(UnitSystem::SI, WorkingMode::Checking);
+  project.previousUnit = 1;
+  project.unit = 1;
+  project.previousMode = 1;
+  project.mode = 1;
+  std::vector<std::string> written;
+  for (const QByteArray& line : WriteProject(project).split('\n'))
+    if (!line.isEmpty()) written.push_back(line.chopped(1).toStdString());
+  ASSERT_EQ(written.size(), static_cast<size_t>(kProjectValueCount));
+
+  for (int line = 22; line <= 36; ++line) {
+    SCOPED_TRACE("line " + std::to_string(line));
+    std::vector<std::string> lines = written;
+    ASSERT_EQ(lines[line - 1].back(), '"');
+    lines[line - 1].pop_back();
+    const Outcome<ProjectData> read = ReadProject(FileOf(lines));
+    ASSERT_TRUE(read.ok()) << read.refusal().message.toStdString();
+    EXPECT_EQ(read.value(), project);
+  }
+}
+
 TEST(ProjectFile, LineBreakInAOneLineTextIsWrittenAsABlank) {
   ProjectData project = SuctionProject();
   project.customer = u"Harbour\r\nCold\nStore"_s;
@@ -340,26 +379,71 @@ TEST(ProjectFile, ShownCaptionsFollowUnitSystemAndMode) {
   EXPECT_EQ(si[11], u"m "_s);
 }
 
-TEST(ProjectFileEncoding, ReadsUtf8AndFallsBackToLatin1) {
+TEST(ProjectFileEncoding, ReadsUtf8ElseTheCodePageGiven) {
   const struct {
     const char* name;
     QByteArray line1;
+    const char* codePage;
     QString refrigerant;
   } rows[] = {
-      {"UTF-8", "\"M\xC3\xBCller\"", u"Müller"_s},
-      {"Latin-1", "\"M\xFCller\"", u"Müller"_s},
-      {"UTF-8 with a byte order mark", "\xEF\xBB\xBF\"R22\"", u"R22"_s},
-      {"UTF-8 cut off in its last character", "\"ab\xC3", u"ab\u00C3"_s},
+      {"UTF-8", "\"M\xC3\xBCller\"", "windows-1256", u"Müller"_s},
+      {"UTF-8 with a byte order mark", "\xEF\xBB\xBF\"R22\"", "windows-1251", u"R22"_s},
+      {"Western", "\"M\xFCller\"", "windows-1252", u"Müller"_s},
+      {"Western quote marks", "\"\x93Roof\x94 unit\"", "windows-1252", u"“Roof” unit"_s},
+      {"Persian", "\"\xD4\xD1\x98\xCA\x20\xCA\xE5\xD1\xC7\xE4\"", "windows-1256", u"شرکت تهران"_s},
+      {"Cyrillic", "\"\xCC\xEE\xF1\xEA\xE2\xE0\"", "windows-1251", u"Москва"_s},
+      {"UTF-8 cut off in its last character", "\"ab\xC3", "windows-1252", u"ab\u00C3"_s},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    const Outcome<ProjectData> read = ReadProject(row.line1);
-    ASSERT_TRUE(read.ok());
+    const Outcome<ProjectData> read = ReadProject(row.line1, QLatin1String(row.codePage));
+    ASSERT_TRUE(read.ok()) << read.refusal().message.toStdString();
     EXPECT_EQ(read.value().fields.refrigerant, row.refrigerant);
   }
   ProjectData project;
   project.note = u"Müller"_s;
   EXPECT_TRUE(WriteProject(project).contains("\"M\xC3\xBCller\"\r\n"));
+
+  EXPECT_TRUE(ReadProject("\"R22\"", u"no such code page"_s).ok());
+  const Outcome<ProjectData> unknown = ReadProject("\"M\xFCller\"", u"no such code page"_s);
+  ASSERT_FALSE(unknown.ok());
+  EXPECT_TRUE(unknown.refusal().message.contains(u"\"no such code page\""_s))
+      << unknown.refusal().message.toStdString();
+}
+
+TEST(ProjectFileEncoding, CodePageFollowsTheLanguageUnlessNamed) {
+  const struct {
+    QLocale::Language language;
+    const char* codePage;
+  } rows[] = {
+      {QLocale::Persian, "windows-1256"},    {QLocale::Arabic, "windows-1256"},
+      {QLocale::Urdu, "windows-1256"},       {QLocale::Russian, "windows-1251"},
+      {QLocale::Ukrainian, "windows-1251"},  {QLocale::Bulgarian, "windows-1251"},
+      {QLocale::Serbian, "windows-1251"},    {QLocale::Greek, "windows-1253"},
+      {QLocale::Turkish, "windows-1254"},    {QLocale::Azerbaijani, "windows-1254"},
+      {QLocale::Hebrew, "windows-1255"},     {QLocale::Polish, "windows-1250"},
+      {QLocale::Czech, "windows-1250"},      {QLocale::Hungarian, "windows-1250"},
+      {QLocale::Lithuanian, "windows-1257"}, {QLocale::Latvian, "windows-1257"},
+      {QLocale::Vietnamese, "windows-1258"}, {QLocale::English, "windows-1252"},
+      {QLocale::German, "windows-1252"},     {QLocale::Japanese, "windows-1252"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(QLocale::languageToString(row.language).toStdString());
+    EXPECT_EQ(LegacyEncodingOfLanguage(row.language), QLatin1String(row.codePage));
+    EXPECT_TRUE(IsKnownTextEncoding(QLatin1String(row.codePage)));
+  }
+  EXPECT_FALSE(IsKnownTextEncoding(u"no such code page"_s));
+
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::Persian, QLocale::Iran));
+  qunsetenv(kLegacyEncodingVariable);
+  EXPECT_EQ(LegacyEncodingName(), u"windows-1256"_s);
+  EXPECT_EQ(ReadProject("\"\xD4\xD1\x98\xCA\"").value().fields.refrigerant, u"شرکت"_s);
+  qputenv(kLegacyEncodingVariable, "windows-1251");
+  EXPECT_EQ(LegacyEncodingName(), u"windows-1251"_s);
+  EXPECT_EQ(ReadProject("\"\xCC\xEE\xF1\xEA\xE2\xE0\"").value().fields.refrigerant, u"Москва"_s);
+  qunsetenv(kLegacyEncodingVariable);
+  QLocale::setDefault(before);
 }
 
 TEST(ProjectFileApplies, RefrigerantAndLineMustBeEntriesOfTheirLists) {
@@ -394,6 +478,58 @@ TEST(ProjectFileApplies, RefrigerantAndLineMustBeEntriesOfTheirLists) {
       EXPECT_TRUE(refusal->message.contains(u'"' + named + u'"')) << refusal->message.toStdString();
     }
   }
+}
+
+TEST(QuotedFileText, EscapesControlsAndCutsLongText) {
+  const QString eighty(80, u'x');
+  const QString face = u"\U0001F600"_s;  // two UTF-16 units, one character
+  const struct {
+    const char* name;
+    QString text;
+    QString quoted;
+  } rows[] = {
+      {"plain", u"R22"_s, u"\"R22\""_s},
+      {"Persian with its joiner kept", u"می\u200Cخواهم"_s, u"\"می\u200Cخواهم\""_s},
+      {"terminal colour", u"R22\x1B[31m"_s, u"\"R22\\e[31m\""_s},
+      {"line breaks and tab", u"a\r\nb\tc"_s, u"\"a\\r\\nb\\tc\""_s},
+      {"other controls", u"\x01\x7F\u0085"_s, u"\"\\u{0001}\\u{007f}\\u{0085}\""_s},
+      {"direction override", u"ab\u202Edc"_s, u"\"ab\\u{202e}dc\""_s},
+      {"backslash", u"a\\e"_s, u"\"a\\\\e\""_s},
+      {"80 characters, not cut", eighty, u'"' + eighty + u'"'},
+      {"81 characters", eighty + u'y', u'"' + eighty + u"…\""_s},
+      {"a megabyte", QString(1 << 20, u'x'), u'"' + eighty + u"…\""_s},
+      {"not cut inside a character", QString(79, u'x') + face + face, u'"' + QString(79, u'x') + u"…\""_s},
+      {"escapes count as shown", QString(78, u'x') + u"\x1B\x1B"_s, u'"' + QString(78, u'x') + u"\\e…\""_s},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(QuotedFileText(row.text), row.quoted);
+  }
+}
+
+TEST(ProjectFileReader, MessagesQuoteFileTextSafely) {
+  std::vector<std::string> lines = SuctionLines();
+  lines[0] = "\"R22\x1B[31m" + std::string(1 << 20, 'x') + "\"";
+  lines[6] = "\"Suction\x07\"";
+  lines[37] = "\x1B]0;owned\x07" + std::string(1 << 20, '1');
+  const Outcome<ProjectData> refused = ReadProject(FileOf(lines));
+  ASSERT_FALSE(refused.ok());
+  EXPECT_TRUE(refused.refusal().message.endsWith(u"it reads \"\\e]0;owned\\u{0007}"_s + QString(62, u'1') + u"…\"."_s))
+      << refused.refusal().message.toStdString();
+
+  lines[37] = "0";
+  const Outcome<ProjectData> read = ReadProject(FileOf(lines));
+  ASSERT_TRUE(read.ok());
+  const std::optional<Refusal> refrigerant = CheckProjectApplies(read.value());
+  ASSERT_TRUE(refrigerant.has_value());
+  EXPECT_TRUE(refrigerant->message.startsWith(u"The project names the refrigerant \"R22\\e[31m"_s + QString(71, u'x') +
+                                              u"…\", which"_s))
+      << refrigerant->message.toStdString();
+  ProjectData line = read.value();
+  line.fields.refrigerant = u"R22"_s;
+  EXPECT_EQ(
+      CheckProjectApplies(line)->message,
+      u"The project names the line \"Suction\\u{0007}\", which is not in the line list (Discharge, Liquid, Suction)."_s);
 }
 
 TEST(ProjectFileOnDisk, ExampleProjectsReadAndWriteBackByteForByte) {
@@ -456,6 +592,108 @@ TEST(ProjectFileOnDisk, RefusesWhatCannotBeReadOrWrittenNamingTheFile) {
   const std::optional<QString> notSaved = SaveProjectFile(dir.filePath(u"no such folder/a.kst"_s), SuctionProject());
   ASSERT_TRUE(notSaved.has_value());
   EXPECT_TRUE(notSaved->contains(u"a.kst"_s));
+}
+
+// The inode of a file: a replacement made whole gets a new one, a file
+// written in place keeps its own.
+ino_t InodeOf(const QString& path) {
+  struct stat status {};
+  return stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+}
+
+QByteArray ContentsOf(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Saves `project` over `path` as a user without special rights, and exits
+// with 0 when the save said it succeeded. The superuser writes anywhere, so
+// the save runs as nobody there.
+void SaveAsOrdinaryUser(const QString& path, const ProjectData& project) {
+  if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) std::_Exit(2);
+  std::_Exit(SaveProjectFile(path, project).has_value() ? 1 : 0);
+}
+
+TEST(ProjectFileOnDisk, SaveReplacesWholeAndWritesInPlaceOnlyInAFolderThatTakesNoNewFiles) {
+  GTEST_FLAG_SET(death_test_style, "fast");  // the child saves over the files made here
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString writable = dir.filePath(u"writable.kst"_s);
+  const QString readOnly = dir.filePath(u"read-only.kst"_s);
+  for (const QString& path : {writable, readOnly}) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("old");
+  }
+  const auto everyone = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+  const auto writeAll = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+  const auto enter = QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+  ASSERT_TRUE(QFile::setPermissions(writable, everyone | writeAll));
+  ASSERT_TRUE(QFile::setPermissions(readOnly, everyone));
+
+  // In a folder that takes new files, the file is replaced whole.
+  const ino_t before = InodeOf(writable);
+  ASSERT_EQ(SaveProjectFile(writable, SuctionProject()), std::nullopt);
+  EXPECT_NE(InodeOf(writable), before);
+  EXPECT_EQ(ContentsOf(writable), QByteArray(kSuctionFile));
+  ASSERT_TRUE(QFile::setPermissions(writable, everyone | writeAll));
+
+  ASSERT_TRUE(QFile::setPermissions(dir.path(), everyone | enter));
+  ProjectData changed = SuctionProject();
+  changed.fields.capacity = u"25"_s;
+  const ino_t inFolder = InodeOf(writable);
+  EXPECT_EXIT(SaveAsOrdinaryUser(writable, changed), ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(SaveAsOrdinaryUser(readOnly, changed), ::testing::ExitedWithCode(1), "");
+  EXPECT_EXIT(SaveAsOrdinaryUser(dir.filePath(u"new.kst"_s), changed), ::testing::ExitedWithCode(1), "");
+  ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | enter));
+
+  EXPECT_EQ(InodeOf(writable), inFolder);
+  EXPECT_EQ(ContentsOf(writable), WriteProject(changed));
+  EXPECT_EQ(ContentsOf(readOnly), QByteArray("old"));
+  EXPECT_FALSE(QFile::exists(dir.filePath(u"new.kst"_s)));
+}
+
+// Paths that are not regular files are refused by what they are, at once:
+// a pipe that nobody writes would otherwise keep the open waiting for ever.
+TEST(ProjectFileOnDisk, RefusesWhatIsNotARegularFileWithoutWaiting) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString fifo = dir.filePath(u"pipe.kst"_s);
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const QString socketPath = dir.filePath(u"socket.kst"_s);
+  const int socketFd = socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_GE(socketFd, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const QByteArray socketName = QFile::encodeName(socketPath);
+  ASSERT_LT(static_cast<size_t>(socketName.size()), sizeof(address.sun_path));
+  std::copy(socketName.begin(), socketName.end(), address.sun_path);
+  ASSERT_EQ(bind(socketFd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+
+  const struct {
+    QString path;
+    const char* says;
+  } rows[] = {
+      {fifo, "is not a regular file"},
+      {socketPath, "is not a regular file"},
+      {u"/dev/null"_s, "is not a regular file"},
+      {u"/dev/zero"_s, "is not a regular file"},
+      {dir.path(), "is a folder, not a regular file"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.path.toStdString());
+    std::future<Outcome<ProjectData>> read = std::async(std::launch::async, [&] { return ReadProjectFile(row.path); });
+    if (read.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+      ADD_FAILURE() << "the read waits";
+      // Lets the waiting open go on, so that the test can end.
+      close(open(QFile::encodeName(row.path).constData(), O_WRONLY | O_NONBLOCK));
+    }
+    const Outcome<ProjectData> outcome = read.get();
+    ASSERT_FALSE(outcome.ok());
+    EXPECT_EQ(outcome.refusal().message, u'"' + row.path + u"\" "_s + QLatin1String(row.says) + u'.')
+        << outcome.refusal().message.toStdString();
+  }
+  close(socketFd);
 }
 
 }  // namespace

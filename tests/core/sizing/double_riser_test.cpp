@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace kestrin {
 namespace {
 
@@ -39,6 +43,57 @@ TEST(PartLoadRiser, SuctionRiserBandReachesDownToEightFeetPerSecond) {
     return;
   }
   FAIL() << "no part-load riser between 8 and 15 FPS";
+}
+
+// The edges of the bands, as the velocity is shown: the main window's lines
+// and the part-load risers, both ends inside.
+TEST(VelocityBands, EdgesOfTheLinesAndThePartLoadRisers) {
+  const struct {
+    const char* name;
+    LineProfile profile;
+    UnitSystem unit;
+    std::vector<std::pair<const char*, bool>> shown;
+  } rows[] = {
+      {"suction line",
+       ProfileOf(LineType::Suction),
+       UnitSystem::IP,
+       {{"14.99", false}, {"15.00", true}, {"65.00", true}, {"65.01", false}}},
+      {"suction line",
+       ProfileOf(LineType::Suction),
+       UnitSystem::SI,
+       {{"4.99", false}, {"5.00", true}, {"20.00", true}, {"20.01", false}}},
+      {"discharge line",
+       ProfileOf(LineType::Discharge),
+       UnitSystem::IP,
+       {{"14.99", false}, {"15.00", true}, {"65.00", true}, {"65.01", false}}},
+      {"discharge line",
+       ProfileOf(LineType::Discharge),
+       UnitSystem::SI,
+       {{"4.99", false}, {"5.00", true}, {"20.00", true}, {"20.01", false}}},
+      {"suction riser",
+       PartLoadRiserProfile(LineType::Suction),
+       UnitSystem::IP,
+       {{"7.99", false}, {"8.00", true}, {"65.00", true}, {"65.01", false}}},
+      {"suction riser",
+       PartLoadRiserProfile(LineType::Suction),
+       UnitSystem::SI,
+       {{"2.49", false}, {"2.50", true}, {"20.00", true}, {"20.01", false}}},
+      {"discharge riser",
+       PartLoadRiserProfile(LineType::Discharge),
+       UnitSystem::IP,
+       {{"14.99", false}, {"15.00", true}, {"65.00", true}, {"65.01", false}}},
+      {"discharge riser",
+       PartLoadRiserProfile(LineType::Discharge),
+       UnitSystem::SI,
+       {{"4.99", false}, {"5.00", true}, {"20.00", true}, {"20.01", false}}},
+  };
+  for (const auto& row : rows) {
+    const auto& band = row.unit == UnitSystem::IP ? row.profile.bandIP : row.profile.bandSI;
+    for (const auto& [velocity, inside] : row.shown) {
+      SCOPED_TRACE(std::string(row.name) + " " + velocity);
+      EXPECT_EQ(VelocityInBand(QLatin1String(velocity), band, kC), inside);
+    }
+  }
 }
 
 TEST(PartLoadRiser, RefusesWhatHasNoRiserToSize) {
