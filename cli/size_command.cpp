@@ -2,6 +2,7 @@
 
 #include "cli/report_output.h"
 #include "cli/size_tool.h"
+#include "core/project/legacy_encoding.h"
 
 #include <QDir>
 
@@ -14,7 +15,7 @@ namespace {
 const QString kProgram = QStringLiteral("kestrin-size");
 
 FileSizing SizeProjectFile(const QString& path, const SizeToolOptions& options) {
-  const Outcome<ProjectData> project = ReadProjectFile(path);
+  const Outcome<ProjectData> project = ReadProjectFile(path, options.encoding.value_or(LegacyEncodingName()));
   if (!project.ok()) {
     FileSizing sizing;
     sizing.path = path;

@@ -1,5 +1,6 @@
 #include "cli/size_options.h"
 
+#include "core/project/legacy_encoding.h"
 #include "core/units/number_text.h"
 
 #include <QCommandLineOption>
@@ -128,7 +129,11 @@ Outcome<SizeToolOptions> ParseSizeToolArguments(const QStringList& arguments) {
       if (parser.isSet(*title))
         return UsageError(QStringLiteral("--%1 goes with --report").arg(title->names().first()));
   }
-  if (parser.isSet(o.encoding)) options.encoding = parser.value(o.encoding);
+  if (parser.isSet(o.encoding)) {
+    options.encoding = parser.value(o.encoding);
+    if (!IsKnownTextEncoding(*options.encoding))
+      return UsageError(QStringLiteral("--encoding does not know \"%1\"").arg(*options.encoding));
+  }
   if (parser.isSet(o.locale)) {
     const QString name = parser.value(o.locale);
     const QLocale locale(name);

@@ -317,6 +317,15 @@ TEST(SizeToolRun, ATextThatCountsAsZeroIsWarnedAboutAndReadInTheLocaleAsked) {
   EXPECT_EQ(RunTool({u"--locale"_s, u"xx_nowhere"_s, path}, &out, &err), kExitUnusable);
 }
 
+TEST(SizeToolArguments, EncodingMustBeACodePageQtKnows) {
+  const Outcome<SizeToolOptions> known = ParseSizeToolArguments({u"--encoding"_s, u"windows-1251"_s, u"a.kst"_s});
+  ASSERT_TRUE(known.ok()) << known.refusal().message.toStdString();
+  EXPECT_EQ(known.value().encoding, u"windows-1251"_s);
+  const Outcome<SizeToolOptions> unknown = ParseSizeToolArguments({u"--encoding"_s, u"no-such-page"_s, u"a.kst"_s});
+  ASSERT_FALSE(unknown.ok());
+  EXPECT_TRUE(unknown.refusal().message.contains(u"no-such-page"_s));
+}
+
 TEST(SizeToolArguments, EmptyTitleTextsBlankTheReportsAndNeedTheReport) {
   const Outcome<SizeToolOptions> blank =
       ParseSizeToolArguments({u"--report"_s, u"o.pdf"_s, u"--customer"_s, QString(), u"--note="_s, u"a.kst"_s});
