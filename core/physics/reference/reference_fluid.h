@@ -81,10 +81,6 @@ class ReferenceFluid {
   double ResidualHelmholtz(double temperatureK, double density) const;
   double Compressibility(double temperatureK, double density) const;
 
-  // Viscosity by the fluid's published transport model, Pa s.
-  double Viscosity(double temperatureK, double density) const;
-  QString ViscositySource() const;
-
  private:
   struct Data;
   explicit ReferenceFluid(std::unique_ptr<Data> data);
