@@ -22,6 +22,9 @@ struct EquationOfState {
     const double rt = eq.gasConstant * temperatureK;
     return {density * rt * (1 + r.d), rt * (1 + 2 * r.d + r.dd)};
   }
+  // J/kg and J/(kg K) on the IIR reference.
+  double EnthalpyAt(const TemperatureTerms& terms, double temperatureK, double density) const;
+  double EntropyAt(const TemperatureTerms& terms, double density) const;
 
   FluidEquation eq;
   HelmholtzEquation helmholtz;

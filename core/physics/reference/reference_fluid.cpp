@@ -3,6 +3,7 @@
 #include "core/physics/reference/density_solver.h"
 #include "core/physics/reference/equation_of_state.h"
 #include "core/physics/reference/fluid_data_file.h"
+#include "core/physics/reference/isentropic_solver.h"
 #include "core/physics/reference/saturation_solver.h"
 
 #include <QDir>
@@ -108,21 +109,12 @@ double ReferenceFluid::PressureDensityDerivative(double temperatureK, double den
 
 double ReferenceFluid::Enthalpy(double temperatureK, double density) const {
   if (!ValidState(temperatureK, density)) return kNaN;
-  const Data& d = *data_;
-  const TemperatureTerms terms = d.helmholtz.AtTemperature(temperatureK);
-  const ResidualDerivatives r = d.helmholtz.Residual(terms, d.Delta(density));
-  const IdealGasDerivatives g = d.helmholtz.IdealGas(terms.tau);
-  return d.eq.gasConstant * temperatureK * (1 + g.t + r.t + r.d) + d.enthalpyOffset;
+  return data_->EnthalpyAt(data_->helmholtz.AtTemperature(temperatureK), temperatureK, density);
 }
 
 double ReferenceFluid::Entropy(double temperatureK, double density) const {
   if (!ValidState(temperatureK, density)) return kNaN;
-  const Data& d = *data_;
-  const TemperatureTerms terms = d.helmholtz.AtTemperature(temperatureK);
-  const double delta = d.Delta(density);
-  const ResidualDerivatives r = d.helmholtz.Residual(terms, delta);
-  const IdealGasDerivatives g = d.helmholtz.IdealGas(terms.tau);
-  return d.eq.gasConstant * (g.t + r.t - g.a - std::log(delta) - r.a) + d.entropyOffset;
+  return data_->EntropyAt(data_->helmholtz.AtTemperature(temperatureK), density);
 }
 
 std::optional<double> ReferenceFluid::Density(double temperatureK, double pressurePa, Phase phase) const {
@@ -132,6 +124,11 @@ std::optional<double> ReferenceFluid::Density(double temperatureK, double pressu
 
 std::optional<SaturatedStates> ReferenceFluid::Saturation(double temperatureK) const {
   return SolveSaturation(*data_, temperatureK);
+}
+
+std::optional<FluidPoint> ReferenceFluid::IsentropicEnd(const FluidPoint& from, double pressurePa) const {
+  if (!ValidState(from.temperatureK, from.density)) return std::nullopt;
+  return SolveIsentropicEnd(*data_, from, pressurePa);
 }
 
 std::optional<double> ReferenceFluid::BubbleTemperature(double pressurePa) const {

@@ -59,6 +59,32 @@ std::optional<SaturatedStates> SolvePhaseEquilibrium(const EquationOfState& flui
   return std::nullopt;
 }
 
+// The same equilibrium found along the pressure: each phase's density from
+// its own branch of the isotherm, Newton on the Gibbs energy difference with
+// d(gL - gV)/dp = 1/rhoL - 1/rhoV. Slower, but it holds close to the
+// critical point, where the ancillary densities are too rough a start for
+// the direct iteration.
+std::optional<SaturatedStates> SolveAlongPressure(const EquationOfState& fluid, double temperatureK) {
+  const FluidEquation& eq = fluid.eq;
+  const TemperatureTerms terms = fluid.helmholtz.AtTemperature(temperatureK);
+  const double rt = eq.gasConstant * temperatureK;
+  double pressure = eq.bubblePressure(temperatureK);
+  for (int iteration = 0; iteration < kMaxIterations; ++iteration) {
+    const std::optional<double> rhoL = SolveDensity(fluid, terms, temperatureK, pressure, Phase::Liquid);
+    const std::optional<double> rhoV = SolveDensity(fluid, terms, temperatureK, pressure, Phase::Vapour);
+    if (!rhoL || !rhoV || !(*rhoL > *rhoV * (1 + 1e-6))) return std::nullopt;
+    const double deltaL = fluid.Delta(*rhoL);
+    const double deltaV = fluid.Delta(*rhoV);
+    const ResidualDerivatives l = fluid.helmholtz.Residual(terms, deltaL);
+    const ResidualDerivatives v = fluid.helmholtz.Residual(terms, deltaV);
+    const double gibbsJump = rt * ((l.d + l.a + std::log(deltaL)) - (v.d + v.a + std::log(deltaV)));
+    const double step = -gibbsJump / (1 / *rhoL - 1 / *rhoV);
+    pressure += step;
+    if (std::abs(step) <= 1e-11 * pressure) return SaturatedStates{pressure, pressure, *rhoL, *rhoV};
+  }
+  return std::nullopt;
+}
+
 std::optional<SaturatedStates> PseudoPureSaturation(const EquationOfState& fluid, double temperatureK) {
   const FluidEquation& eq = fluid.eq;
   const TemperatureTerms terms = fluid.helmholtz.AtTemperature(temperatureK);
@@ -86,7 +112,9 @@ double SaturationSlope(const EquationOfState& fluid, double temperatureK, const 
 std::optional<SaturatedStates> SolveSaturation(const EquationOfState& fluid, double temperatureK) {
   const FluidEquation& eq = fluid.eq;
   if (!(temperatureK >= eq.minimumTemperatureK && temperatureK < eq.criticalTemperatureK)) return std::nullopt;
-  return eq.pseudoPure ? PseudoPureSaturation(fluid, temperatureK) : SolvePhaseEquilibrium(fluid, temperatureK);
+  if (eq.pseudoPure) return PseudoPureSaturation(fluid, temperatureK);
+  if (std::optional<SaturatedStates> direct = SolvePhaseEquilibrium(fluid, temperatureK)) return direct;
+  return SolveAlongPressure(fluid, temperatureK);
 }
 
 std::optional<double> SaturationTemperature(const EquationOfState& fluid, double pressurePa, bool dew) {
@@ -101,7 +129,7 @@ std::optional<double> SaturationTemperature(const EquationOfState& fluid, double
   // from there converge in two or three.
   double temperature = *start;
   for (int iteration = 0; iteration < 20; ++iteration) {
-    const std::optional<SaturatedStates> s = SolvePhaseEquilibrium(fluid, temperature);
+    const std::optional<SaturatedStates> s = SolveSaturation(fluid, temperature);
     if (!s) return std::nullopt;
     const double step = (pressurePa - s->bubblePressurePa) / SaturationSlope(fluid, temperature, *s);
     temperature += step;
