@@ -13,6 +13,8 @@ namespace kestrin {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+// Reduced density at which the shape factors of the dilute limit are taken.
+constexpr double kDiluteShapeDensity = 1e-3;
 
 struct FluidViscosity {
   const ReferenceFluid* fluid = nullptr;
@@ -31,21 +33,21 @@ std::vector<FluidViscosity> LoadAll() {
     auto model = LoadViscosityModel(name);
     if (fluid && model) all.push_back({fluid, std::move(*model), nullptr, {}});
   }
-  std::vector<FluidViscosity> usable;
   for (FluidViscosity& entry : all) {
-    if (const auto* states = std::get_if<CorrespondingStatesModel>(&entry.model.model)) {
-      for (const FluidViscosity& other : all) {
-        const auto* correlation = std::get_if<ViscosityCorrelation>(&other.model.model);
-        if (correlation && other.model.fluid == states->referenceFluid) {
-          entry.reference = other.fluid;
-          entry.referenceCorrelation = *correlation;
-        }
+    const auto* states = std::get_if<CorrespondingStatesModel>(&entry.model.model);
+    if (!states) continue;
+    for (const FluidViscosity& other : all) {
+      const auto* correlation = std::get_if<ViscosityCorrelation>(&other.model.model);
+      if (correlation && other.model.fluid == states->referenceFluid) {
+        entry.reference = other.fluid;
+        entry.referenceCorrelation = *correlation;
       }
-      if (!entry.reference) continue;
     }
-    usable.push_back(std::move(entry));
   }
-  return usable;
+  std::erase_if(all, [](const FluidViscosity& entry) {
+    return std::holds_alternative<CorrespondingStatesModel>(entry.model.model) && !entry.reference;
+  });
+  return all;
 }
 
 const FluidViscosity* Lookup(const ReferenceFluid& fluid) {
@@ -62,7 +64,16 @@ double CorrespondingStatesViscosity(const FluidViscosity& entry, const Correspon
   const double dilute = DiluteGasViscosity(states.diluteGas, fluid.MolarMass(), temperatureK);
   if (density == 0.0) return dilute;
   const double molarDensity = density / fluid.MolarMass();
-  const auto conformal = SolveConformalState(fluid, *entry.reference, temperatureK, molarDensity);
+  auto conformal = SolveConformalState(fluid, *entry.reference, temperatureK, molarDensity);
+  if (!conformal && density < fluid.CriticalDensity()) {
+    // For a strongly polar vapour at low reduced temperature the reference
+    // fluid may have no state with the same alpha_r and Z. The vapour's
+    // excess viscosity is then a small part of the total and the shape
+    // factors of the dilute limit, which always exist, describe it.
+    const double diluteDensity = kDiluteShapeDensity * fluid.CriticalDensity() / fluid.MolarMass();
+    conformal = SolveConformalState(fluid, *entry.reference, temperatureK, diluteDensity);
+    if (conformal) conformal->molarDensity *= molarDensity / diluteDensity;
+  }
   if (!conformal) return kNaN;
   const double f = temperatureK / conformal->temperatureK;
   const double h = conformal->molarDensity / molarDensity;
