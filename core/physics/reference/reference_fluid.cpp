@@ -96,6 +96,7 @@ double ReferenceFluid::CriticalPressurePa() const { return data_->eq.criticalPre
 double ReferenceFluid::TripleTemperatureK() const { return data_->eq.tripleTemperatureK; }
 double ReferenceFluid::MinimumTemperatureK() const { return data_->eq.minimumTemperatureK; }
 double ReferenceFluid::MaximumTemperatureK() const { return data_->eq.maximumTemperatureK; }
+double ReferenceFluid::MaximumPressurePa() const { return data_->eq.maximumPressurePa; }
 
 double ReferenceFluid::Pressure(double temperatureK, double density) const {
   if (!ValidState(temperatureK, density)) return kNaN;

@@ -56,7 +56,9 @@ class ReferenceFluid {
   // The equation's range of validity.
   double MinimumTemperatureK() const;
   double MaximumTemperatureK() const;
+  double MaximumPressurePa() const;
 
+  // NaN for a temperature or density that is not positive and finite.
   double Pressure(double temperatureK, double density) const;
   double Enthalpy(double temperatureK, double density) const;
   double Entropy(double temperatureK, double density) const;
