@@ -15,7 +15,7 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStd
 namespace kestrin {
 namespace {
 
-class EveryFluid : public testing::TestWithParam<QString> {
+class EachFluidsEquation : public testing::TestWithParam<QString> {
  protected:
   const ReferenceFluid& fluid() const { return *ReferenceFluid::Find(GetParam()); }
   // Temperatures across the two-phase range, from near the lower limit to
@@ -27,7 +27,7 @@ class EveryFluid : public testing::TestWithParam<QString> {
   }
 };
 
-TEST_P(EveryFluid, LoadsWithItsCitation) {
+TEST_P(EachFluidsEquation, LoadsWithItsCitation) {
   ASSERT_NE(ReferenceFluid::Find(GetParam()), nullptr);
   EXPECT_EQ(fluid().Name(), GetParam());
   EXPECT_FALSE(fluid().EquationSource().isEmpty());
@@ -35,14 +35,14 @@ TEST_P(EveryFluid, LoadsWithItsCitation) {
                                       GetParam() == QStringLiteral("R407C") || GetParam() == QStringLiteral("R507A"));
 }
 
-TEST_P(EveryFluid, BubblePointLiquidAtZeroCelsiusIsTheIirReference) {
+TEST_P(EachFluidsEquation, BubblePointLiquidAtZeroCelsiusIsTheIirReference) {
   const std::optional<SaturatedStates> s = fluid().Saturation(273.15);
   ASSERT_TRUE(s.has_value());
   EXPECT_NEAR(fluid().Enthalpy(273.15, s->liquidDensity), 200e3, 1e-6);
   EXPECT_NEAR(fluid().Entropy(273.15, s->liquidDensity), 1e3, 1e-9);
 }
 
-TEST_P(EveryFluid, CriticalPointIsTheEquationsOwn) {
+TEST_P(EachFluidsEquation, CriticalPointIsTheEquationsOwn) {
   const double tc = fluid().CriticalTemperatureK();
   const double rhoc = fluid().CriticalDensity();
   // The published critical pressure within 0.02 % (the equations are not
@@ -57,13 +57,13 @@ TEST_P(EveryFluid, CriticalPointIsTheEquationsOwn) {
   EXPECT_TRUE(fluid().Saturation(tc - (fluid().PseudoPure() ? 0.5 : 0.05)).has_value());
 }
 
-TEST_P(EveryFluid, SaturationSpansTheRangeAndNotBeyond) {
+TEST_P(EachFluidsEquation, SaturationSpansTheRangeAndNotBeyond) {
   EXPECT_LE(fluid().MinimumTemperatureK(), fluid().TripleTemperatureK() + 1e-9);
   EXPECT_TRUE(fluid().Saturation(fluid().MinimumTemperatureK()).has_value());
   EXPECT_FALSE(fluid().Saturation(fluid().MinimumTemperatureK() - 1).has_value());
 }
 
-TEST_P(EveryFluid, SaturatedPhasesAreStableAndApart) {
+TEST_P(EachFluidsEquation, SaturatedPhasesAreStableAndApart) {
   for (double t : SaturationTemperatures()) {
     const std::optional<SaturatedStates> s = fluid().Saturation(t);
     ASSERT_TRUE(s.has_value()) << t;
@@ -78,7 +78,7 @@ TEST_P(EveryFluid, SaturatedPhasesAreStableAndApart) {
   }
 }
 
-TEST_P(EveryFluid, PureFluidPhasesHaveEqualGibbsEnergy) {
+TEST_P(EachFluidsEquation, PureFluidPhasesHaveEqualGibbsEnergy) {
   if (fluid().PseudoPure()) GTEST_SKIP() << "a blend's bubble and dew points are not one equilibrium";
   for (double t : SaturationTemperatures()) {
     const std::optional<SaturatedStates> s = fluid().Saturation(t);
@@ -89,7 +89,7 @@ TEST_P(EveryFluid, PureFluidPhasesHaveEqualGibbsEnergy) {
   }
 }
 
-TEST_P(EveryFluid, PureFluidSaturationSlopeFollowsClausiusClapeyron) {
+TEST_P(EachFluidsEquation, PureFluidSaturationSlopeFollowsClausiusClapeyron) {
   if (fluid().PseudoPure()) GTEST_SKIP() << "a blend's glide breaks the pure-fluid relation";
   for (double t : SaturationTemperatures()) {
     if (t > fluid().CriticalTemperatureK() - 1) continue;
@@ -103,7 +103,7 @@ TEST_P(EveryFluid, PureFluidSaturationSlopeFollowsClausiusClapeyron) {
   }
 }
 
-TEST_P(EveryFluid, SaturationTemperatureInvertsThePressures) {
+TEST_P(EachFluidsEquation, SaturationTemperatureInvertsThePressures) {
   for (double t : {233.15, 273.15, 313.15}) {
     const SaturatedStates s = *fluid().Saturation(t);
     EXPECT_NEAR(*fluid().BubbleTemperature(s.bubblePressurePa), t, 1e-7) << t;
@@ -113,7 +113,7 @@ TEST_P(EveryFluid, SaturationTemperatureInvertsThePressures) {
   EXPECT_FALSE(fluid().DewTemperature(-1).has_value());
 }
 
-TEST_P(EveryFluid, AnalyticDerivativesMatchDifferences) {
+TEST_P(EachFluidsEquation, AnalyticDerivativesMatchDifferences) {
   const double tc = fluid().CriticalTemperatureK();
   const double rhoc = fluid().CriticalDensity();
   // Compressed liquid, superheated vapour and supercritical states.
@@ -144,7 +144,7 @@ TEST_P(EveryFluid, AnalyticDerivativesMatchDifferences) {
   }
 }
 
-TEST_P(EveryFluid, DensityRecoversTheStateOfItsPressure) {
+TEST_P(EachFluidsEquation, DensityRecoversTheStateOfItsPressure) {
   const double tc = fluid().CriticalTemperatureK();
   for (double t : {0.7 * tc, 0.95 * tc}) {
     const SaturatedStates s = *fluid().Saturation(t);
@@ -171,7 +171,7 @@ TEST_P(EveryFluid, DensityRecoversTheStateOfItsPressure) {
   }
 }
 
-TEST_P(EveryFluid, DensityReportsAMissingRootAsNone) {
+TEST_P(EachFluidsEquation, DensityReportsAMissingRootAsNone) {
   const double tc = fluid().CriticalTemperatureK();
   const double nan = std::numeric_limits<double>::quiet_NaN();
   EXPECT_FALSE(fluid().Density(1.05 * tc, fluid().CriticalPressurePa(), Phase::Liquid).has_value());
@@ -186,7 +186,7 @@ TEST_P(EveryFluid, DensityReportsAMissingRootAsNone) {
   EXPECT_TRUE(std::isnan(fluid().Pressure(-1, 100)));
 }
 
-TEST_P(EveryFluid, IsentropicCompressionKeepsEntropyAndReachesThePressure) {
+TEST_P(EachFluidsEquation, IsentropicCompressionKeepsEntropyAndReachesThePressure) {
   // Suction gas 10 K superheated at -5 C dew, compressed to the dew pressure
   // at 45 C (the critical point permitting).
   const double evaporating = 268.15;
@@ -206,7 +206,7 @@ TEST_P(EveryFluid, IsentropicCompressionKeepsEntropyAndReachesThePressure) {
   EXPECT_NEAR(back->temperatureK, from.temperatureK, 1e-6);
 }
 
-TEST_P(EveryFluid, IsentropicEndInsideTheDomeIsNone) {
+TEST_P(EachFluidsEquation, IsentropicEndInsideTheDomeIsNone) {
   // Saturated vapour expanded from near the critical point to a low pressure
   // ends wet exactly when the saturated-vapour entropy is higher down there.
   const double tc = fluid().CriticalTemperatureK();
@@ -223,7 +223,7 @@ TEST_P(EveryFluid, IsentropicEndInsideTheDomeIsNone) {
 
 std::string FluidName(const testing::TestParamInfo<QString>& row) { return row.param.toStdString(); }
 
-INSTANTIATE_TEST_SUITE_P(ReferenceFluids, EveryFluid, testing::ValuesIn(ReferenceFluid::Names()), FluidName);
+INSTANTIATE_TEST_SUITE_P(ReferenceFluids, EachFluidsEquation, testing::ValuesIn(ReferenceFluid::Names()), FluidName);
 
 TEST(ReferenceFluidNames, AreTheNineRefrigerants) {
   EXPECT_EQ(ReferenceFluid::Names().size(), 9);
