@@ -90,65 +90,55 @@ TEST_P(DamagedFile, IsRefusedWithAReason) {
 
 INSTANTIATE_TEST_SUITE_P(
     FluidDataFile, DamagedFile,
-    testing::Values(
-        Damage{"no equation block", [](QJsonObject& r) { r.remove(QStringLiteral("equationOfState")); }},
-        Damage{"molar mass zero", [](QJsonObject& r) { SetChild(r, "equationOfState", "molarMassKgPerMol", 0); }},
-        Damage{"molar mass as text",
-               [](QJsonObject& r) { SetChild(r, "equationOfState", "molarMassKgPerMol", QStringLiteral("0.07")); }},
-        Damage{"critical point outside the range",
-               [](QJsonObject& r) { SetChild(r, "equationOfState", "maximumTemperatureK", 300); }},
-        Damage{"residual arrays of unequal length",
-               [](QJsonObject& r) {
-                 QJsonObject res = Child(r, "residual");
-                 QJsonObject poly = Child(res, "polynomial");
-                 QJsonArray exponents = poly[QStringLiteral("t")].toArray();
-                 exponents.removeLast();
-                 poly[QStringLiteral("t")] = exponents;
-                 res[QStringLiteral("polynomial")] = poly;
-                 r[QStringLiteral("residual")] = res;
-               }},
-        Damage{"fractional density exponent",
-               [](QJsonObject& r) {
-                 QJsonObject res = Child(r, "residual");
-                 QJsonObject ex = Child(res, "exponential");
-                 QJsonArray l = ex[QStringLiteral("l")].toArray();
-                 l[0] = 1.5;
-                 ex[QStringLiteral("l")] = l;
-                 res[QStringLiteral("exponential")] = ex;
-                 r[QStringLiteral("residual")] = res;
-               }},
-        Damage{"more terms than the evaluation holds",
-               [](QJsonObject& r) {
-                 QJsonObject res = Child(r, "residual");
-                 QJsonObject poly;
-                 QJsonArray ones;
-                 for (int i = 0; i <= kMaxResidualTerms; ++i) ones.append(1);
-                 poly[QStringLiteral("n")] = ones;
-                 poly[QStringLiteral("d")] = ones;
-                 poly[QStringLiteral("t")] = ones;
-                 res[QStringLiteral("polynomial")] = poly;
-                 r[QStringLiteral("residual")] = res;
-               }},
-        Damage{"blend without its dew pressure",
-               [](QJsonObject& r) {
-                 QJsonObject anc = Child(r, "ancillaries");
-                 anc.remove(QStringLiteral("dewPressure"));
-                 r[QStringLiteral("ancillaries")] = anc;
-               }},
-        Damage{"unknown ancillary form",
-               [](QJsonObject& r) {
-                 QJsonObject anc = Child(r, "ancillaries");
-                 QJsonObject dew = Child(anc, "dewPressure");
-                 dew[QStringLiteral("form")] = QStringLiteral("p = a + b T");
-                 anc[QStringLiteral("dewPressure")] = dew;
-                 r[QStringLiteral("ancillaries")] = anc;
-               }},
-        Damage{"residual part without a source",
-               [](QJsonObject& r) {
-                 QJsonObject res = Child(r, "residual");
-                 res.remove(QStringLiteral("source"));
-                 r[QStringLiteral("residual")] = res;
-               }}),
+    testing::Values(Damage{"no equation block", [](QJsonObject& r) { r.remove(QStringLiteral("equationOfState")); }},
+                    Damage{"molar mass zero",
+                           [](QJsonObject& r) { SetChild(r, "equationOfState", "molarMassKgPerMol", 0); }},
+                    Damage{"residual arrays of unequal length",
+                           [](QJsonObject& r) {
+                             QJsonObject res = Child(r, "residual");
+                             QJsonObject poly = Child(res, "polynomial");
+                             QJsonArray exponents = poly[QStringLiteral("t")].toArray();
+                             exponents.removeLast();
+                             poly[QStringLiteral("t")] = exponents;
+                             res[QStringLiteral("polynomial")] = poly;
+                             r[QStringLiteral("residual")] = res;
+                           }},
+                    Damage{"fractional density exponent",
+                           [](QJsonObject& r) {
+                             QJsonObject res = Child(r, "residual");
+                             QJsonObject ex = Child(res, "exponential");
+                             QJsonArray l = ex[QStringLiteral("l")].toArray();
+                             l[0] = 1.5;
+                             ex[QStringLiteral("l")] = l;
+                             res[QStringLiteral("exponential")] = ex;
+                             r[QStringLiteral("residual")] = res;
+                           }},
+                    Damage{"more terms than the evaluation holds",
+                           [](QJsonObject& r) {
+                             QJsonObject res = Child(r, "residual");
+                             QJsonObject poly;
+                             QJsonArray ones;
+                             for (int i = 0; i <= kMaxResidualTerms; ++i) ones.append(1);
+                             poly[QStringLiteral("n")] = ones;
+                             poly[QStringLiteral("d")] = ones;
+                             poly[QStringLiteral("t")] = ones;
+                             res[QStringLiteral("polynomial")] = poly;
+                             r[QStringLiteral("residual")] = res;
+                           }},
+                    Damage{"blend without its dew pressure",
+                           [](QJsonObject& r) {
+                             QJsonObject anc = Child(r, "ancillaries");
+                             anc.remove(QStringLiteral("dewPressure"));
+                             r[QStringLiteral("ancillaries")] = anc;
+                           }},
+                    Damage{"unknown ancillary form",
+                           [](QJsonObject& r) {
+                             QJsonObject anc = Child(r, "ancillaries");
+                             QJsonObject dew = Child(anc, "dewPressure");
+                             dew[QStringLiteral("form")] = QStringLiteral("p = a + b T");
+                             anc[QStringLiteral("dewPressure")] = dew;
+                             r[QStringLiteral("ancillaries")] = anc;
+                           }}),
     RowName<Damage>);
 
 TEST(FluidDataFile, TextThatIsNoJsonObjectIsRefused) {
