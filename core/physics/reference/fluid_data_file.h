@@ -1,0 +1,18 @@
+#pragma once
+// Reading a fluid's equation-of-state data file (data/fluids/<Name>.eos.json).
+
+#include "core/physics/reference/fluid_equation.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace kestrin {
+
+// The equation in the file's text; none, with the reason in `error`, for a
+// file that is not valid JSON, lacks a field, has a number out of range or
+// arrays of unequal length.
+std::optional<FluidEquation> ParseFluidEquation(const QByteArray& json, QString* error);
+
+}  // namespace kestrin

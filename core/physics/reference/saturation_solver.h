@@ -1,0 +1,19 @@
+#pragma once
+// Saturated states of a reference fluid: a pure fluid's phase equilibrium
+// from its equation of state, a pseudo-pure blend's bubble and dew points
+// from its pressure equations.
+
+#include "core/physics/reference/equation_of_state.h"
+#include "core/physics/reference/reference_fluid.h"
+
+#include <optional>
+
+namespace kestrin {
+
+std::optional<SaturatedStates> SolveSaturation(const EquationOfState& fluid, double temperatureK);
+
+// The temperature at which the bubble (or, with `dew`, the dew) pressure is
+// `pressurePa`.
+std::optional<double> SaturationTemperature(const EquationOfState& fluid, double pressurePa, bool dew);
+
+}  // namespace kestrin
