@@ -83,8 +83,8 @@ TEST_P(ViscosityCheckValue, MatchesThePublishedValue) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Published, ViscosityCheckValue, testing::ValuesIn(kCheckValues),
-                         [](const testing::TestParamInfo<CheckValue>& info) {
-                           return std::string(info.param.fluid) + "_" + std::to_string(info.index);
+                         [](const testing::TestParamInfo<CheckValue>& row) {
+                           return std::string(row.param.fluid) + "_" + std::to_string(row.index);
                          });
 
 const char* const kFluids[] = {"R32", "R1234yf", "R290", "R134a", "R22", "R410A", "R507A", "R404A", "R407C"};
