@@ -1,9 +1,11 @@
 // What one press of "Calculate" costs, and the project file on the way in
 // and out.
 
+#include "core/physics/friction_factor.h"
 #include "core/physics/tube_catalogue.h"
 #include "core/project/project_file.h"
 #include "core/sizing/calculate_command.h"
+#include "core/sizing/fitting_table.h"
 #include "core/sizing/line_sizing.h"
 #include "core/sizing/sample_cases.h"
 
@@ -42,6 +44,27 @@ void DesignModeOverAllElevenSizes(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(SizeLineDesign(profile, designCase, designCase.capacityTons));
 }
 BENCHMARK(DesignModeOverAllElevenSizes);
+
+// The arithmetic limit of the same run: its eleven tube evaluations as a bare
+// loop, with the flow known beforehand, no result type and no texts.
+void BareLoopOverAllElevenSizes(benchmark::State& state) {
+  const DesignCase c = LargestSizeCase();
+  const FluidState flow = FlowOf(ProfileOf(LineType::Suction), c, c.capacityTons).value();
+  for (auto _ : state) {
+    double pressureDrop = 0;
+    for (int size = 1; size <= kTubeSizeCount; ++size) {
+      const double d = TubeInsideDiameter(size);
+      const double reynolds = ReynoldsNumber(flow.massFlowLbPerHour, flow.viscosity, d);
+      const double friction = DarcyFrictionFactor(RelativeRoughness(d), reynolds);
+      const double length = c.totalLengthFt + FittingLength(c.fittings, size) + RiserAllowance(c.riserLengthFt, size);
+      const double velocity = 4 * flow.massFlowLbPerHour / (d * d * flow.density * 11304);
+      pressureDrop = friction * length * flow.density * velocity * velocity / (9273.6 * d) + c.additionalLossPsi;
+      if (pressureDrop < c.designDropPsi) break;
+    }
+    benchmark::DoNotOptimize(pressureDrop);
+  }
+}
+BENCHMARK(BareLoopOverAllElevenSizes);
 
 void CheckingModeOneSize(benchmark::State& state) {
   const DesignCase designCase = LargestSizeCase();

@@ -13,11 +13,6 @@ void ShowError(QWidget* parent, const QString& text) {
 
 void ShowDataIncomplete(QWidget* parent) { ShowError(parent, MessageText(Message::DataIncomplete)); }
 void ShowNoPipeSize(QWidget* parent) { ShowError(parent, MessageText(Message::NoPipeSize)); }
-void ShowEvaporatingRangeIP(QWidget* parent) { ShowError(parent, MessageText(Message::EvaporatingRangeIP)); }
-void ShowEvaporatingRangeSI(QWidget* parent) { ShowError(parent, MessageText(Message::EvaporatingRangeSI)); }
-void ShowCondensingRangeIP(QWidget* parent) { ShowError(parent, MessageText(Message::CondensingRangeIP)); }
-void ShowCondensingRangeSI(QWidget* parent) { ShowError(parent, MessageText(Message::CondensingRangeSI)); }
-void ShowRiserTooLong(QWidget* parent) { ShowError(parent, MessageText(Message::RiserTooLong)); }
 
 bool AskReaderNeeded(QWidget* parent) {
   QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAttentionTitle), MessageText(Message::ReaderNeeded),

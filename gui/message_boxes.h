@@ -16,11 +16,6 @@ void ShowError(QWidget* parent, const QString& text);
 
 void ShowDataIncomplete(QWidget* parent);
 void ShowNoPipeSize(QWidget* parent);
-void ShowEvaporatingRangeIP(QWidget* parent);
-void ShowEvaporatingRangeSI(QWidget* parent);
-void ShowCondensingRangeIP(QWidget* parent);
-void ShowCondensingRangeSI(QWidget* parent);
-void ShowRiserTooLong(QWidget* parent);
 
 // The piping guide's question, titled "Attention", with Yes and No and no
 // icon. True when the user answered Yes.

@@ -35,7 +35,7 @@ QString LegacyEncodingOfLanguage(QLocale::Language language) {
 }
 
 QString LegacyEncodingName() {
-  const QString named = qEnvironmentVariable(kLegacyEncodingVariable).trimmed();
+  QString named = qEnvironmentVariable(kLegacyEncodingVariable).trimmed();
   if (!named.isEmpty()) return named;
   return LegacyEncodingOfLanguage(QLocale().language());
 }

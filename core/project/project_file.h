@@ -80,7 +80,7 @@ std::optional<Refusal> CheckProjectApplies(const ProjectData& project);
 void ApplyProjectToSession(const ProjectData& project, SessionState& session);
 
 // Refuses files far larger than any project file before reading them whole.
-inline constexpr qint64 kLargestProjectFileBytes = 4 * 1024 * 1024;
+inline constexpr qint64 kLargestProjectFileBytes = qint64{4} * 1024 * 1024;
 
 // The file at `path` read and parsed, as ReadProject does; the refusal names
 // the file. Anything but a regular file (a folder, a pipe, a device) is

@@ -77,7 +77,7 @@ Frmfitting::Frmfitting(const StoredFittingCounts& stored, QWidget* parent) : QDi
   reset->setAutoDefault(false);
   auto* cancel = MakeButton(QStringLiteral("Cmdcancel"), QStringLiteral("Cancel"), this);
   cancel->setAutoDefault(false);
-  connect(ok, &QPushButton::clicked, this, &Frmfitting::Accept);
+  connect(ok, &QPushButton::clicked, this, &Frmfitting::StoreCounts);
   connect(reset, &QPushButton::clicked, this, &Frmfitting::Reset);
   // The stored counts are only ever replaced by OK, so Cancel just closes.
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -110,7 +110,7 @@ void Frmfitting::CheckCount(int type) {
   if (!count || *count > FittingCountLimit(type)) field->clear();
 }
 
-void Frmfitting::Accept() {
+void Frmfitting::StoreCounts() {
   for (QLineEdit* field : fields_) {
     if (field->text().isEmpty()) field->setText(QStringLiteral("0"));
   }

@@ -29,7 +29,7 @@ class Frmfitting : public QDialog {
   // Run on every change of a field, typed or set: a text that is not a
   // number, or a number above the type's limit, is wiped.
   void CheckCount(int type);
-  void Accept();
+  void StoreCounts();
   void Reset();
 
   std::array<QLineEdit*, kFittingTypeCount> fields_{};

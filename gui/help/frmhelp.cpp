@@ -23,7 +23,7 @@ constexpr int kOpeningHeightTwips = 11520;
 }  // namespace
 
 QString FindGuideDocument() {
-  const QString found =
+  QString found =
       FindDataFile(QString::fromLatin1(kGuideFileName), DataPlace::ProgramFolder | DataPlace::InstalledData);
   if (!found.isEmpty()) return found;
   return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QString::fromLatin1(kGuideFileName);

@@ -81,7 +81,7 @@ class FieldReader {
     }
     const QJsonArray a = v.toArray();
     if (count >= 0 && a.size() != count) Fail(QStringLiteral("array \"%1\" has the wrong length").arg(key));
-    for (const QJsonValue& x : a) {
+    for (const auto& x : a) {
       if (!x.isDouble() || !std::isfinite(x.toDouble())) Fail(QStringLiteral("non-number in \"%1\"").arg(key));
       out.push_back(x.toDouble());
     }

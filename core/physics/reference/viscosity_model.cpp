@@ -56,7 +56,7 @@ std::optional<PowerSum> Terms(const QJsonObject& object, const char* arrayKey, c
   const QJsonArray terms = object.value(QLatin1String(arrayKey)).toArray();
   if (terms.isEmpty()) return std::nullopt;
   PowerSum sum;
-  for (const QJsonValue& term : terms) {
+  for (const auto& term : terms) {
     const auto coefficient = Number(term.toObject(), coefficientKey);
     const auto exponent = Number(term.toObject(), exponentKey);
     if (!coefficient || !exponent) return std::nullopt;
@@ -72,7 +72,7 @@ std::optional<std::vector<double>> Polynomial(const QJsonObject& object, const c
   const QJsonArray terms = object.value(QLatin1String(arrayKey)).toArray();
   if (terms.isEmpty()) return std::nullopt;
   std::vector<double> coefficients;
-  for (const QJsonValue& term : terms) {
+  for (const auto& term : terms) {
     const auto coefficient = Number(term.toObject(), coefficientKey);
     const auto power = Integer(term.toObject(), powerKey);
     if (!coefficient || !power || *power < 0) return std::nullopt;
@@ -135,7 +135,7 @@ std::optional<ResidualModel> ReadResidual(const QJsonObject& object) {
   if (!temperature || !density || terms.isEmpty()) return std::nullopt;
   residual.reducingTemperature = *temperature;
   residual.reducingDensity = *density * kPerLitre;
-  for (const QJsonValue& value : terms) {
+  for (const auto& value : terms) {
     const QJsonObject term = value.toObject();
     const auto coefficient = Number(term, "coefficientMicroPaS");
     const auto densityExponent = Integer(term, "densityExponent");
