@@ -1,12 +1,15 @@
 // The desktop program: the splash while it starts, then the main window
-// until the program ends.
+// until the program ends; a project file named on the command line opens
+// once the main window shows.
 
 #include "gui/help/frmstart.h"
 #include "gui/program.h"
+#include "gui/program_arguments.h"
 
 #include <QApplication>
 #include <QIcon>
 
+#include <cstdio>
 #include <memory>
 
 int main(int argc, char* argv[]) {
@@ -16,14 +19,22 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/kestrin/kestrin.svg")));
   QGuiApplication::setDesktopFileName(QStringLiteral("io.example.kestrin"));
 
+  const kestrin::ProgramArguments arguments = kestrin::ParseProgramArguments(QCoreApplication::arguments());
+  if (arguments.exitStatus) {
+    std::fputs(arguments.output.toLocal8Bit().constData(), *arguments.exitStatus == 0 ? stdout : stderr);
+    return *arguments.exitStatus;
+  }
+  if (!arguments.ignoredFiles.isEmpty()) {
+    std::fputs(kestrin::IgnoredFilesNote(arguments.ignoredFiles).toLocal8Bit().constData(), stderr);
+  }
+
   kestrin::Program program;
-  kestrin::Frmmain& window = program.mainWindow();
   // Closing the main window ends the program at once, whatever else is open.
-  QObject::connect(&window, &kestrin::Frmmain::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+  QObject::connect(&program.mainWindow(), &kestrin::Frmmain::closed, &app, &QApplication::quit, Qt::QueuedConnection);
 
   auto splash = std::make_unique<kestrin::Frmstart>();
-  QObject::connect(splash.get(), &kestrin::Frmstart::finished, &window, [&window, &splash] {
-    window.show();
+  QObject::connect(splash.get(), &kestrin::Frmstart::finished, &program.mainWindow(), [&program, &splash, &arguments] {
+    program.ShowMainWindow(arguments.projectFile);
     splash.release()->deleteLater();
   });
   splash->show();

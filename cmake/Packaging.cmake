@@ -25,6 +25,11 @@ if(KESTRIN_GUI)
           RENAME ${KESTRIN_APP_ID}.svg)
   install(FILES ${CMAKE_CURRENT_LIST_DIR}/../data/${KESTRIN_APP_ID}.metainfo.xml
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  # The project file type, so that a file manager opens *.kst files with the
+  # program.
+  install(FILES ${CMAKE_CURRENT_LIST_DIR}/../data/${KESTRIN_APP_ID}.mime.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+          RENAME ${KESTRIN_APP_ID}.xml)
 endif()
 
 # The Debian package.
@@ -63,6 +68,11 @@ else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6svg6 (>= 6.4), libqt6pdf6 (>= 6.4), libqt6pdfwidgets6 (>= 6.4)")
 endif()
+# No maintainer scripts: the MIME database, the desktop entries' cache and
+# the icon cache are rebuilt by the file triggers that shared-mime-info,
+# desktop-file-utils and hicolor-icon-theme declare on the folders the
+# package installs into, whenever any package adds or removes files there.
+
 # Fonts for the windows and the printed report.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-wayland")
 

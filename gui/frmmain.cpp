@@ -134,6 +134,7 @@ Frmmain::Frmmain(SessionState& session, QWidget* parent) : QMainWindow(parent), 
   BuildMenuBar();
   SetTabOrder();
   ConnectFieldEvents();
+  AcceptProjectFileDrops();
   StartAnimation();
 
   // The window opens in IP units and design mode, with no line chosen.

@@ -8,6 +8,7 @@
 //   main_window_fields.cpp     reading and writing fields, live key checks
 //   main_window_calculate.cpp  the Calculate command and the outputs
 //   main_window_settings.cpp   the unit system and the working mode
+//   main_window_drop.cpp       project files dropped on the window
 
 #include "core/main_fields.h"
 #include "core/outcome.h"
@@ -99,11 +100,17 @@ class Frmmain : public QMainWindow {
  Q_SIGNALS:
   void fittingsRequested();     // "Add Fitting" pressed
   void doubleRiserRequested();  // "Using Double Riser" clicked
-  void closed();                // the program is to end
+  // One project file was dropped on the window. Sent once the drop is over,
+  // so that the program that dragged it is not kept waiting by a message.
+  void projectFileDropped(const QString& path);
+  void closed();  // the program is to end
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildInputFrames();
@@ -112,6 +119,10 @@ class Frmmain : public QMainWindow {
   void SetTabOrder();
   void StartAnimation();
   void ConnectFieldEvents();
+  void AcceptProjectFileDrops();
+  // Takes a drag or drop event that carries one project file, on the window
+  // or on a field that would otherwise take the file's name as text.
+  bool TakeProjectFileDrag(QEvent* event);
 
   QLineEdit* InputEdit(InputField field) const;
   QLabel* InputLabel(InputField field) const;

@@ -149,6 +149,7 @@ void Frmmain::ConnectFieldEvents() {
 }
 
 bool Frmmain::eventFilter(QObject* watched, QEvent* event) {
+  if (TakeProjectFileDrag(event)) return true;
   if (event->type() == QEvent::KeyRelease) {
     if (watched == cmbdpd_) {
       CheckDesignDropEntry();

@@ -7,6 +7,7 @@
 #include "gui/window_commands.h"
 
 #include <QAction>
+#include <QTimer>
 
 namespace kestrin {
 namespace {
@@ -23,6 +24,14 @@ Program::Program() : print_(std::make_unique<PrintCommands>(session_, &main_)) {
 }
 
 Program::~Program() = default;
+
+void Program::ShowMainWindow(const QString& projectFile) {
+  main_.show();
+  if (projectFile.isEmpty()) return;
+  // Opened from the event loop, once the window is on screen, so that a
+  // message about the file stands over the window it concerns.
+  QTimer::singleShot(0, &main_, [this, projectFile] { OpenProjectFile(main_, projectFile); });
+}
 
 void Program::ConnectMenus() {
   auto on = [this](const char* name, auto command) {

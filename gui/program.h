@@ -19,6 +19,10 @@ class Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
+  // Shows the main window, the hand-over from the splash, and then opens
+  // `projectFile` as the "open" menu entry would, when one is named.
+  void ShowMainWindow(const QString& projectFile = QString());
+
   Frmmain& mainWindow() { return main_; }
   SessionState& session() { return session_; }
   PrintCommands& printCommands() { return *print_; }

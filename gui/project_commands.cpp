@@ -30,7 +30,10 @@ void SaveProject(Frmmain& main, const ProjectFileDialogs& dialogs) {
 
 void OpenProject(Frmmain& main, const ProjectFileDialogs& dialogs) {
   const QString path = dialogs.openName(&main);
-  if (path.isEmpty()) return;
+  if (!path.isEmpty()) OpenProjectFile(main, path);
+}
+
+void OpenProjectFile(Frmmain& main, const QString& path) {
   const Outcome<ProjectData> read = ReadProjectFile(path);
   if (!read.ok()) {
     ShowError(&main, read.refusal().message);
@@ -54,6 +57,8 @@ void ConnectProjectCommands(Frmmain& main, const ProjectFileDialogs& dialogs) {
                    [&main, dialogs] { OpenProject(main, dialogs); });
   QObject::connect(main.menuAction(QStringLiteral("save")), &QAction::triggered, &main,
                    [&main, dialogs] { SaveProject(main, dialogs); });
+  QObject::connect(&main, &Frmmain::projectFileDropped, &main,
+                   [&main](const QString& path) { OpenProjectFile(main, path); });
 }
 
 }  // namespace kestrin

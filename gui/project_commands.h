@@ -29,12 +29,17 @@ ProjectFileDialogs PlatformProjectFileDialogs();
 // Saves the case shown in `main` to a file the user names. A failure leaves
 // any old file whole and says so; a cancelled dialog writes nothing.
 void SaveProject(Frmmain& main, const ProjectFileDialogs& dialogs);
-// Opens a file the user names into `main`. The whole file is checked before
-// anything changes: a file that cannot be read or applied changes nothing
-// and says why; a cancelled dialog changes nothing.
+// Opens a file the user names into `main`; a cancelled dialog changes
+// nothing.
 void OpenProject(Frmmain& main, const ProjectFileDialogs& dialogs);
+// Opens the project file `path` into `main`: the one way in for a project,
+// whether named in the open dialog, on the program's command line or dropped
+// on the window. The whole file is checked before anything changes: a file
+// that cannot be read or applied changes nothing and says why.
+void OpenProjectFile(Frmmain& main, const QString& path);
 
-// Connects the menu entries "open" and "save" of `main`.
+// Connects the menu entries "open" and "save" of `main`, and a project file
+// dropped on it.
 void ConnectProjectCommands(Frmmain& main, const ProjectFileDialogs& dialogs = PlatformProjectFileDialogs());
 
 }  // namespace kestrin

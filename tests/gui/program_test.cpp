@@ -1,18 +1,22 @@
 // The program as started: every menu entry and button reaches its window or
-// command.
+// command, and a project file named at start opens as "&Open" opens it.
 
 #include "gui/program.h"
 #include "gui/window_test_support.h"
 
 #include <QAction>
+#include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace kestrin {
 namespace {
 
 using testing::ModalWatcher;
+
+const QString kExamples = QStringLiteral(KESTRIN_EXAMPLES_DIR);
 
 class ProgramTest : public QObject {
   Q_OBJECT
@@ -73,6 +77,50 @@ class ProgramTest : public QObject {
     program.mainWindow().menuAction(QStringLiteral("exit"))->trigger();
     QTRY_COMPARE(closed.count(), 1);
     QVERIFY(!program.mainWindow().isVisible());
+  }
+
+  void startingWithAProjectFileShowsItsInputs() {
+    ModalWatcher watcher;
+    Program program;
+    program.ShowMainWindow(kExamples + QStringLiteral("/suction-r407c-si-design.kst"));
+    QTRY_COMPARE(program.mainWindow().inputTexts().refrigerant, QStringLiteral("R407C"));
+    QCOMPARE(program.session().unit, UnitSystem::SI);
+    QVERIFY(program.mainWindow().isVisible());
+    QVERIFY(program.mainWindow().outputTexts().lineSize.isEmpty());
+    QVERIFY(watcher.boxes().isEmpty());
+  }
+
+  // A file that cannot be opened says why in the error box and leaves the
+  // window as it starts, empty and ready for a case of its own.
+  void startingWithAFileThatCannotBeOpenedSaysWhy_data() {
+    QTest::addColumn<QByteArray>("contents");  // null: no file at all
+    QTest::addColumn<QString>("saying");
+    QTest::newRow("missing") << QByteArray() << QStringLiteral("does not exist");
+    QTest::newRow("unknown refrigerant") << QByteArray("\"R12\"\r\n\"30\"\r\n") << QStringLiteral("R12");
+    QTest::newRow("unit system not a number")
+        << QByteArray("\"R22\"\r\n").append(QByteArray("\r\n").repeated(36)).append("\"SI\"\r\n")
+        << QStringLiteral("Line 38");
+  }
+
+  void startingWithAFileThatCannotBeOpenedSaysWhy() {
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, saying);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("case.kst"));
+    if (!contents.isNull()) {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(contents);
+    }
+    ModalWatcher watcher;
+    Program program;
+    program.ShowMainWindow(path);
+    QTRY_COMPARE(watcher.boxes().size(), 1);
+    QCOMPARE(watcher.boxes().first().title, QStringLiteral("error"));
+    QVERIFY2(watcher.boxes().first().text.contains(saying), qPrintable(watcher.boxes().first().text));
+    QVERIFY(program.mainWindow().isVisible());
+    QCOMPARE(program.mainWindow().inputTexts(), MainFieldTexts{});
+    QCOMPARE(program.session().unit, UnitSystem::IP);
   }
 };
 

@@ -1,5 +1,6 @@
 // Save and Open driven through the real main window: what a user saves comes
-// back whole, and a file that cannot be read or written changes nothing.
+// back whole, a file that cannot be read or written changes nothing, and a
+// project file dropped on the window opens as Open opens it.
 
 #include "gui/project_commands.h"
 #include "core/project/project_file.h"
@@ -7,12 +8,16 @@
 #include "gui/frmmain.h"
 #include "gui/frmmain_test_case.h"
 
+#include <QComboBox>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <atomic>
 #include <chrono>
@@ -46,6 +51,29 @@ ProjectFileDialogs DialogsFor(const QString& path) {
 QByteArray Contents(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A drag as a file manager offers it: the files' addresses, and the same as
+// text for programs that take text only.
+std::unique_ptr<QMimeData> DraggedFiles(const QList<QUrl>& urls) {
+  auto data = std::make_unique<QMimeData>();
+  data->setUrls(urls);
+  QStringList texts;
+  for (const QUrl& url : urls) texts << url.toString();
+  data->setText(texts.join(QLatin1Char('\n')));
+  return data;
+}
+
+bool DragEnterAccepted(QWidget* target, const QMimeData& data) {
+  QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &enter);
+  return enter.isAccepted();
+}
+
+bool DropAccepted(QWidget* target, const QMimeData& data) {
+  QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &drop);
+  return drop.isAccepted();
 }
 
 class ProjectCommandsTest : public QObject {
@@ -226,6 +254,63 @@ class ProjectCommandsTest : public QObject {
     QVERIFY2(watcher.boxes().first().text.endsWith(QStringLiteral("\" is not a regular file.")),
              qPrintable(watcher.boxes().first().text));
     QCOMPARE(program.main->inputTexts(), before);
+  }
+
+  // On the window itself, or on a field that would otherwise take the
+  // file's address as text.
+  void droppingOneProjectFileOpensIt_data() {
+    QTest::addColumn<QString>("target");
+    QTest::newRow("window") << QStringLiteral("Frmmain");
+    QTest::newRow("capacity field") << QStringLiteral("Txtcapacity");
+    QTest::newRow("design drop list") << QStringLiteral("Cmbdpd");
+  }
+
+  void droppingOneProjectFileOpensIt() {
+    QFETCH(QString, target);
+    const QString path = dir_->filePath(QStringLiteral("Dropped.KST"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("\"R404A\"\r\n\"30\"\r\n");
+    file.close();
+    ModalWatcher watcher;
+    Program program;
+    ConnectProjectCommands(*program.main, DialogsFor(QString()));
+    QWidget* widget = program.main.get();
+    if (target == QStringLiteral("Txtcapacity")) widget = program.main->findChild<QLineEdit*>(target);
+    if (target == QStringLiteral("Cmbdpd")) widget = program.main->findChild<QComboBox*>(target)->lineEdit();
+    QVERIFY(widget);
+
+    const auto data = DraggedFiles({QUrl::fromLocalFile(path)});
+    QVERIFY(DragEnterAccepted(widget, *data));
+    QVERIFY(DropAccepted(widget, *data));
+    QTRY_COMPARE(program.main->inputTexts().refrigerant, QStringLiteral("R404A"));
+    QCOMPARE(program.main->inputTexts().capacity, QStringLiteral("30"));
+    QCOMPARE(program.main->inputTexts().designDrop, QString());
+    QVERIFY(watcher.boxes().isEmpty());
+  }
+
+  void draggingAnythingElseIsRefused_data() {
+    QTest::addColumn<QList<QUrl>>("urls");
+    const QUrl project = QUrl::fromLocalFile(QStringLiteral("/tmp/a.kst"));
+    QTest::newRow("two project files") << QList<QUrl>{project, QUrl::fromLocalFile(QStringLiteral("/tmp/b.kst"))};
+    QTest::newRow("another kind of file") << QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/tmp/a.txt"))};
+    QTest::newRow("a file with no suffix") << QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/tmp/kst"))};
+    QTest::newRow("a web address") << QList<QUrl>{QUrl(QStringLiteral("https://example.org/a.kst"))};
+    QTest::newRow("text only") << QList<QUrl>{};
+  }
+
+  void draggingAnythingElseIsRefused() {
+    QFETCH(QList<QUrl>, urls);
+    ModalWatcher watcher;
+    Program program;
+    ConnectProjectCommands(*program.main, DialogsFor(QString()));
+    auto data = DraggedFiles(urls);
+    if (urls.isEmpty()) data->setText(QStringLiteral("/tmp/a.kst"));
+    QVERIFY(!DragEnterAccepted(program.main.get(), *data));
+    QVERIFY(!DropAccepted(program.main.get(), *data));
+    QTest::qWait(20);
+    QCOMPARE(program.main->inputTexts(), MainFieldTexts{});
+    QVERIFY(watcher.boxes().isEmpty());
   }
 
  private:

@@ -1,0 +1,76 @@
+cmake_minimum_required(VERSION 3.25)
+# Fails when the desktop's files about the program disagree on the project
+# file type: the MIME package that defines it, the menu entry that opens it
+# and the software centre's entry that lists it. Runs the desktop's own
+# validators too, each one that was found. Run as:
+#   cmake -DDATA_DIR=<repo>/data -DAPP_ID=<id> [-DDESKTOP_FILE_VALIDATE=<path>]
+#         [-DAPPSTREAMCLI=<path>] [-DUPDATE_MIME_DATABASE=<path>] -DWORK_DIR=<dir> -P check_desktop_files.cmake
+set(_mime ${DATA_DIR}/${APP_ID}.mime.xml)
+set(_desktop ${DATA_DIR}/kestrin.desktop)
+set(_metainfo ${DATA_DIR}/${APP_ID}.metainfo.xml)
+set(_failures 0)
+macro(_fail text)
+  message(SEND_ERROR "${text}")
+  math(EXPR _failures "${_failures} + 1")
+endmacro()
+
+file(READ ${_mime} _mime_text)
+string(REGEX MATCHALL "<mime-type type=\"[^\"]+\"" _types "${_mime_text}")
+list(LENGTH _types _type_count)
+if(NOT _type_count EQUAL 1)
+  message(FATAL_ERROR "${_mime} defines ${_type_count} types, not one")
+endif()
+string(REGEX REPLACE "^.*type=\"([^\"]+)\"$" "\\1" _type "${_types}")
+if(NOT _mime_text MATCHES "<glob pattern=\"\\*\\.kst\"/>")
+  _fail("${_mime} does not give ${_type} the pattern *.kst")
+endif()
+
+file(READ ${_desktop} _desktop_text)
+if(NOT _desktop_text MATCHES "\nMimeType=${_type};\n")
+  _fail("${_desktop} has no line 'MimeType=${_type};'")
+endif()
+# The file manager hands the file over only where Exec names it.
+if(NOT _desktop_text MATCHES "\nExec=kestrin %[fF]\n")
+  _fail("${_desktop}: Exec does not take the file it is given")
+endif()
+
+file(READ ${_metainfo} _metainfo_text)
+string(REGEX MATCHALL "<mediatype>[^<]*</mediatype>" _listed "${_metainfo_text}")
+if(NOT _listed STREQUAL "<mediatype>${_type}</mediatype>")
+  _fail("${_metainfo} lists '${_listed}', not ${_type}")
+endif()
+
+function(_validate)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(NOT result EQUAL 0)
+    message(SEND_ERROR "${ARGN} failed (${result}):\n${output}")
+    set(_validator_failed TRUE PARENT_SCOPE)
+  endif()
+endfunction()
+if(DESKTOP_FILE_VALIDATE)
+  _validate(${DESKTOP_FILE_VALIDATE} ${_desktop})
+endif()
+if(APPSTREAMCLI)
+  _validate(${APPSTREAMCLI} validate --no-net ${_metainfo})
+endif()
+# The MIME package as the desktop reads it: compiled into a database of its
+# own, where *.kst must lead to the type.
+if(UPDATE_MIME_DATABASE)
+  set(_db ${WORK_DIR}/mime)
+  file(REMOVE_RECURSE ${_db})
+  file(MAKE_DIRECTORY ${_db}/packages)
+  file(COPY_FILE ${_mime} ${_db}/packages/${APP_ID}.xml)
+  _validate(${UPDATE_MIME_DATABASE} ${_db})
+  file(STRINGS ${_db}/globs2 _globs REGEX ":${_type}:\\*\\.kst$")
+  if(NOT _globs)
+    _fail("the compiled MIME database does not map *.kst to ${_type}")
+  endif()
+endif()
+if(_validator_failed)
+  math(EXPR _failures "${_failures} + 1")
+endif()
+
+if(_failures GREATER 0)
+  message(FATAL_ERROR "${_failures} problems in the desktop files")
+endif()
+message(STATUS "The desktop files agree on ${_type}")
