@@ -181,13 +181,13 @@ void PaintFittedText(QPainter& painter, const QRectF& box, const QString& text, 
   const QFontMetricsF metrics(painter.font(), painter.device());
   const QString measured = ShowablePart(metrics, text, box.width() / kNarrowestSqueeze);
   const double natural = metrics.horizontalAdvance(measured);
-  painter.save();
-  painter.setClipRect(box, Qt::IntersectClip);
   if (natural <= box.width()) {
     painter.drawText(box, flags, measured);
-    painter.restore();
     return;
   }
+  // Squeezed or cut, the text must still stay inside its row.
+  painter.save();
+  painter.setClipRect(box, Qt::IntersectClip);
   const double squeeze = std::max(box.width() / natural, kNarrowestSqueeze);
   const double room = box.width() / squeeze;
   const QString shown = natural <= room ? measured : metrics.elidedText(measured, Qt::ElideRight, room);
