@@ -12,9 +12,9 @@ ReportInputs SuctionCase() {
   ReportInputs in;
   in.fields = {u"R22"_qs,     u"20"_qs, u"40"_qs,  u"105"_qs, u"10"_qs, u"5"_qs,
                u"Suction"_qs, u"2"_qs,  u"100"_qs, u"20"_qs,  u"0"_qs};
-  in.outputs = {
-      {u"2 1/8"_qs, u"Copper Tube Outside diameter (2 Nominal size)"_qs, u"1.23"_qs, u"45.12"_qs, u"130.5"_qs, u"1"_qs},
-      false};
+  in.outputs = {{u"2 1/8"_qs, u"Copper Tube Outside diameter (2 Nominal size)"_qs, u"1.23"_qs, u"45.12"_qs, u"130.5"_qs,
+                 u"1"_qs, u"0.9"_qs, QString()},
+                false};
   in.fittingCounts = {u"1"_qs, u"0"_qs, u"0"_qs, u"0"_qs, u"4"_qs, u"2"_qs, u"1"_qs, u"0"_qs, u"0"_qs, u"1"_qs};
   return in;
 }
