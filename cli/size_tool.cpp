@@ -26,6 +26,21 @@ QString ModeKey(WorkingMode mode) {
   return mode == WorkingMode::Design ? QStringLiteral("design") : QStringLiteral("checking");
 }
 
+QJsonValue OilReturnJson(const std::optional<ShownOilReturn>& oilReturn) {
+  if (!oilReturn) return QJsonValue();
+  return QJsonObject{{u"minimum_velocity"_qs, oilReturn->minimumVelocity}, {u"ok"_qs, oilReturn->ok}};
+}
+
+QJsonValue FlashGasJson(const std::optional<ShownFlashGas>& flashGas) {
+  if (!flashGas) return QJsonValue();
+  const QString& margin = flashGas->subcoolingMargin;
+  return QJsonObject{{u"subcooling_margin"_qs, margin.isEmpty() ? QJsonValue() : JsonText(margin)},
+                     {u"ok"_qs, flashGas->ok}};
+}
+
+// A reading shown as text, or null when the field stays empty.
+QJsonValue JsonReading(const QString& text) { return text.isEmpty() ? QJsonValue() : JsonText(text); }
+
 QJsonObject RiserJson(const Outcome<PartLoadRiser>& riser) {
   QJsonObject o;
   o[u"ok"_qs] = riser.ok();
@@ -33,14 +48,18 @@ QJsonObject RiserJson(const Outcome<PartLoadRiser>& riser) {
   o[u"line_size"_qs] = riser.ok() ? JsonText(riser.value().shown.lineSize) : QJsonValue();
   o[u"velocity"_qs] = riser.ok() ? JsonText(riser.value().shown.velocity) : QJsonValue();
   o[u"velocity_in_band"_qs] = riser.ok() ? QJsonValue(riser.value().shown.velocityInBand) : QJsonValue();
+  o[u"oil_return"_qs] = riser.ok() ? OilReturnJson(riser.value().shown.oilReturn) : QJsonValue();
   return o;
 }
 
-QJsonObject RawJson(const LineEvaluation& evaluation) {
+QJsonObject RawJson(const Sized& sized) {
+  const LineEvaluation& evaluation = sized.evaluation;
   QJsonObject raw;
   raw[u"pressure_drop_psi"_qs] = JsonNumber(evaluation.pressureDropPsi);
   raw[u"velocity_fps"_qs] = JsonNumber(evaluation.velocityFps);
   raw[u"equivalent_length_ft"_qs] = JsonNumber(evaluation.equivalentLengthFt);
+  const std::optional<double>& saturationDrop = sized.readings.saturationDropF;
+  raw[u"saturation_drop_f"_qs] = saturationDrop ? JsonNumber(*saturationDrop) : QJsonValue();
   return raw;
 }
 
@@ -55,7 +74,7 @@ QString ModeCaption(WorkingMode mode) {
 }
 
 QString Row(const QString& caption, const QString& value) {
-  return QStringLiteral("  %1 %2\n").arg(caption, -22).arg(value);
+  return QStringLiteral("  %1 %2\n").arg(caption, -23).arg(value);
 }
 
 QString WithUnit(const QString& value, const QString& unit) { return value + u' ' + unit.trimmed(); }
@@ -160,6 +179,10 @@ QString SizingText(const FileSizing& sizing) {
               WithUnit(shown->velocity, VelocityUnit(sizing.unit)) + OutsideBand(shown->velocityInBand.value_or(true)));
   text += Row(QStringLiteral("Equivalent Lengths :"), WithUnit(shown->equivalentLength, LengthUnit(sizing.unit)));
   text += Row(QStringLiteral("No of Trap :"), shown->traps);
+  text += Row(
+      QStringLiteral("Saturation Temp. Drop :"),
+      shown->saturationDrop.isEmpty() ? QString() : WithUnit(shown->saturationDrop, TemperatureDropUnit(sizing.unit)));
+  if (!shown->warning.isEmpty()) text += Row(QStringLiteral("Warning :"), shown->warning);
   if (sizing.riser) {
     const Outcome<PartLoadRiser>& riser = *sizing.riser;
     if (riser.ok()) {
@@ -168,6 +191,7 @@ QString SizingText(const FileSizing& sizing) {
                           .arg(riser.value().shown.lineSize,
                                WithUnit(riser.value().shown.velocity, VelocityUnit(sizing.unit))) +
                       OutsideBand(riser.value().shown.velocityInBand));
+      if (!riser.value().shown.warning.isEmpty()) text += Row(QStringLiteral("Warning :"), riser.value().shown.warning);
     } else {
       text += Row(QStringLiteral("Part Load Riser :"), QStringLiteral("error : %1").arg(riser.refusal().message));
     }
@@ -197,7 +221,10 @@ QString SizingJson(const FileSizing& sizing, bool withRiser) {
   o[u"velocity_in_band"_qs] = shown ? JsonBool(shown->velocityInBand) : QJsonValue();
   o[u"equivalent_length"_qs] = shown ? JsonText(shown->equivalentLength) : QJsonValue();
   o[u"traps"_qs] = shown ? JsonText(shown->traps) : QJsonValue();
-  o[u"raw"_qs] = shown ? QJsonValue(RawJson(sizing.calculation->sized()->evaluation)) : QJsonValue();
+  o[u"saturation_drop"_qs] = shown ? JsonReading(shown->saturationDrop) : QJsonValue();
+  o[u"oil_return"_qs] = shown ? OilReturnJson(shown->oilReturn) : QJsonValue();
+  o[u"flash_gas"_qs] = shown ? FlashGasJson(shown->flashGas) : QJsonValue();
+  o[u"raw"_qs] = shown ? QJsonValue(RawJson(*sizing.calculation->sized())) : QJsonValue();
   if (withRiser) o[u"riser"_qs] = sizing.riser ? QJsonValue(RiserJson(*sizing.riser)) : QJsonValue();
   return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
 }

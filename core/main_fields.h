@@ -29,6 +29,8 @@ struct OutputTexts {
   QString velocity;           // Txtvelocity
   QString equivalentLength;   // Txtel
   QString traps;              // Txttrap
+  QString saturationDrop;     // Txtsatdrop
+  QString warning;            // Lblwarning: oil return, flash gas; empty when all is well
   bool operator==(const OutputTexts&) const = default;
 };
 

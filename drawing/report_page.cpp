@@ -24,6 +24,8 @@ constexpr int kHeadingPixels = 200;
 constexpr int kLineTitlePixels = 230;
 constexpr int kContactPixels = 130;
 constexpr int kRuleWidth = 12;
+// The dark red of the window's warning line.
+const QColor kWarningDarkRed{128, 0, 0};
 // Fields stand as high as a label plus a frame's worth; their text sits on
 // the label's line so each row reads along one baseline.
 constexpr int kTextBand = 255;
@@ -39,6 +41,8 @@ QFont FontOf(ReportTextStyle style) {
     case ReportTextStyle::LineTitle: return DrawingFont(kLineTitlePixels, true);
     case ReportTextStyle::Banner: return DrawingFont(kLabelPixels, true);
     case ReportTextStyle::Contact: return DrawingFont(kContactPixels);
+    case ReportTextStyle::Reading: return DrawingFont(kContactPixels);
+    case ReportTextStyle::Warning: return DrawingFont(kLabelPixels);
   }
   return DrawingFont(kLabelPixels);
 }
@@ -110,11 +114,14 @@ void PaintText(QPainter& painter, const ReportText& item) {
     return;
   }
   painter.setFont(FontOf(item.style));
+  const QPen ink = painter.pen();
+  if (item.style == ReportTextStyle::Warning) painter.setPen(kWarningDarkRed);
   QRectF band(item.place);
   if (item.style == ReportTextStyle::Field || item.style == ReportTextStyle::TitleField) {
     band.setHeight(std::min<double>(band.height(), kTextBand));
   }
   PaintFittedText(painter, band, item.text, Qt::AlignLeft | Qt::AlignVCenter);
+  painter.setPen(ink);
 }
 
 void PaintDrawing(QPainter& painter, const ReportModel& model) {

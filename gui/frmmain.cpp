@@ -257,6 +257,22 @@ void Frmmain::BuildOutputFrame() {
   txttrap_ = MakeOutputEdit("Txttrap", frame3_);
   addRow(4, "Lbltrap", "No of Trap :", txttrap_);
 
+  txtsatdrop_ = MakeOutputEdit("Txtsatdrop", frame3_);
+  addRow(5, "Lblsatdrop", "Saturation Temp. Drop :", txtsatdrop_);
+  lblsatdropunit_ = MakeLabel("Lblsatdropunit", TemperatureDropUnit(UnitSystem::IP), frame3_);
+  grid->addWidget(lblsatdropunit_, 5, 2);
+
+  // One line that tells what to look at: the oil return of a riser or flash
+  // gas in the liquid line. It keeps its height when empty, so the window
+  // does not jump from one result to the next.
+  lblwarning_ = MakeLabel("Lblwarning", QString(), frame3_);
+  lblwarning_->setWordWrap(true);
+  lblwarning_->setMinimumHeight(lblwarning_->fontMetrics().height());
+  QPalette warningPalette = lblwarning_->palette();
+  warningPalette.setColor(QPalette::WindowText, kFrameCaptionRed);
+  lblwarning_->setPalette(warningPalette);
+  grid->addWidget(lblwarning_, 6, 0, 1, 5);
+
   lblriser_ = new ClickableLabel(QStringLiteral("Using Double Riser"), frame3_);
   lblriser_->setObjectName(QStringLiteral("Lblriser"));
   QPalette riserPalette = lblriser_->palette();

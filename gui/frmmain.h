@@ -173,6 +173,9 @@ class Frmmain : public QMainWindow {
   QLineEdit* txtel_ = nullptr;
   QLabel* lbl19_ = nullptr;
   QLineEdit* txttrap_ = nullptr;
+  QLineEdit* txtsatdrop_ = nullptr;
+  QLabel* lblsatdropunit_ = nullptr;
+  QLabel* lblwarning_ = nullptr;
   ClickableLabel* lblriser_ = nullptr;
   QCheckBox* check1_ = nullptr;
   QLabel* animatedGif1_ = nullptr;

@@ -70,6 +70,8 @@ void Frmmain::ShowSizingResult(const ShownResult& result) {
   txtvelocity_->setText(result.velocity);
   txtel_->setText(result.equivalentLength);
   txttrap_->setText(result.traps);
+  txtsatdrop_->setText(result.saturationDrop);
+  lblwarning_->setText(result.warning);
   lbl13_->setText(result.description);
   // The liquid line has no velocity band: its velocity shows plain, not in
   // the colours an earlier suction or discharge run left.
@@ -81,8 +83,9 @@ void Frmmain::ShowSizingResult(const ShownResult& result) {
 }
 
 void Frmmain::ClearOutputs() {
-  for (QLineEdit* output : {txtlinesize_, txttpd_, txtvelocity_, txtel_, txttrap_}) output->clear();
+  for (QLineEdit* output : {txtlinesize_, txttpd_, txtvelocity_, txtel_, txttrap_, txtsatdrop_}) output->clear();
   lbl13_->clear();
+  lblwarning_->clear();
   SetRiserOfferVisible(false);
   SetFieldColours(txtvelocity_, kFieldWhite, kTextBlack);
 }

@@ -103,8 +103,8 @@ void Frmmain::setDesignDropText(const QString& text) {
 }
 
 OutputTexts Frmmain::outputTexts() const {
-  return OutputTexts{txtlinesize_->text(), lbl13_->text(), txttpd_->text(),
-                     txtvelocity_->text(), txtel_->text(), txttrap_->text()};
+  return OutputTexts{txtlinesize_->text(), lbl13_->text(),   txttpd_->text(),     txtvelocity_->text(),
+                     txtel_->text(),       txttrap_->text(), txtsatdrop_->text(), lblwarning_->text()};
 }
 
 bool Frmmain::velocityOutsideBand() const { return FieldBackground(txtvelocity_) == kErrorRed; }

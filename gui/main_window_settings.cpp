@@ -81,6 +81,7 @@ void Frmmain::ShowUnitTexts(UnitSystem unit) {
   lbl15_->setText(PressureDropUnit(unit));
   lbl17_->setText(VelocityUnit(unit));
   lbl19_->setText(LengthUnit(unit));
+  lblsatdropunit_->setText(TemperatureDropUnit(unit));
   UpdateRangeToolTips();
 }
 

@@ -4,6 +4,7 @@
 #include "core/report/report_dates.h"
 #include "core/sizing/result_presenter.h"
 #include "core/units/number_text.h"
+#include "core/units/unit_texts.h"
 
 #include <QRegularExpression>
 
@@ -89,6 +90,13 @@ class SheetBuilder {
  private:
   std::vector<ReportText> texts_;
 };
+
+// "0.9 F saturation temp. drop": the total pressure drop as saturation
+// temperature lost.
+QString SaturationDropText(const QString& drop, UnitSystem unit) {
+  if (drop.isEmpty()) return {};
+  return QStringLiteral("%1 %2 saturation temp. drop").arg(drop, TemperatureDropUnit(unit));
+}
 
 QString Name(const char* prefix, int number) { return QString::fromLatin1(prefix) + QString::number(number); }
 
@@ -213,6 +221,8 @@ ReportModel BuildReport(const ReportInputs& in, const QDateTime& now, const QLoc
   // Outputs: with an accepted double riser the part-load value follows the
   // full-load one, so the fields widen and the units move right.
   sheet.Label(QStringLiteral("Label1"), 600, 8280, 1695, QStringLiteral("Output Data :"), ReportTextStyle::Heading);
+  // The readings' warning runs along the heading's line, right of it.
+  sheet.Label(QStringLiteral("Lblwarning"), 2400, 8280, 8295, in.outputs.warning, ReportTextStyle::Warning);
   sheet.Label(QStringLiteral("L21"), 1200, 8760, 3000, QStringLiteral("Line Size :  ................................"));
   sheet.Field(QStringLiteral("T21"), 4200, 8760, 1335, in.outputs.lineSize + kValueGap + in.riserOutput1);
   sheet.Label(QStringLiteral("Lbl30"), 5640, 8760, 5055, doubleRiser ? kDoubleRiserText : in.outputs.description);
@@ -228,6 +238,10 @@ ReportModel BuildReport(const ReportInputs& in, const QDateTime& now, const QLoc
   sheet.Label(QStringLiteral("L24"), 1200, 9600, 3000, QStringLiteral("Total Pressure Drop  :  ................"));
   sheet.Field(QStringLiteral("T23"), 4200, 9600, doubleRiser ? 800 : 600, in.outputs.totalPressureDrop);
   sheet.Label(QStringLiteral("L27"), unitLeft, 9600, 360, si ? QStringLiteral("bar") : QStringLiteral("PSI"));
+  // The same drop as saturation temperature, in small type just under the
+  // pressure drop, where it fits with one value or two above it.
+  sheet.Label(QStringLiteral("Tsatdrop"), 4200, 9885, 2220, SaturationDropText(in.outputs.saturationDrop, in.unit),
+              ReportTextStyle::Reading, 180);
   sheet.Label(QStringLiteral("L23"), 6480, 9600, 3000, QStringLiteral("No of Trap :  .............................."));
   sheet.Field(QStringLiteral("T25"), 9480, 9600, 615, in.outputs.traps);
 

@@ -60,6 +60,8 @@ enum class ReportTextStyle {
   DrawingCaption,  // "Trap" / "Riser" under the drawing
   Banner,          // the program and its version
   Contact,         // the maker's address
+  Reading,         // the saturation temperature drop, small, under its pressure drop
+  Warning,         // what the readings warn of, in dark red
 };
 
 struct ReportText {

@@ -2,6 +2,7 @@
 
 #include "core/messages.h"
 #include "core/physics/tube_catalogue.h"
+#include "core/sizing/saturation_curve_of.h"
 #include "core/units/number_text.h"
 
 namespace kestrin {
@@ -160,9 +161,13 @@ CalculateResult RunCalculate(const MainFieldTexts& fields, UnitSystem unit, Work
     result.state = NotSized{accepted, evaluation.refusal()};
     return result;
   }
+  const LineProfile& profile = ProfileOf(accepted.stored.line);
+  const DesignCase& stored = accepted.stored;
+  const LineReadings readings = ReadLine(*SaturationCurveOf(stored, stored.line), stored,
+                                         profile.fluid(stored, stored.capacityTons), evaluation.value());
   const Presentation presentation{unit, mode, n.riserLength, locale};
-  result.state = Sized{accepted, evaluation.value(),
-                       PresentLineResult(ProfileOf(accepted.stored.line), evaluation.value(), presentation)};
+  result.state = Sized{accepted, evaluation.value(), readings,
+                       PresentLineResult(profile, evaluation.value(), readings, presentation)};
   return result;
 }
 

@@ -37,6 +37,7 @@ struct NotSized : AcceptedCase {
 
 struct Sized : AcceptedCase {
   LineEvaluation evaluation;
+  LineReadings readings;
   ShownResult shown;
 };
 

@@ -64,7 +64,10 @@ Outcome<PartLoadRiser> RunPartLoadRiser(const QString& typedMinimum, LineType li
   designCase.fittings = fittings.value();
   const Outcome<LineEvaluation> sized = SizePartLoadRiser(designCase, *minimumTons);
   if (!sized.ok()) return sized.refusal();
-  return PartLoadRiser{sized.value(), PresentPartLoadRiser(PartLoadRiserProfile(line), sized.value(), unit, locale)};
+  const LineEvaluation& riser = sized.value();
+  const std::optional<OilReturn> oilReturn = JudgeOilReturn(line, riser.sizeIndex, riser.velocityFps);
+  return PartLoadRiser{riser, oilReturn,
+                       PresentPartLoadRiser(PartLoadRiserProfile(line), riser, oilReturn, unit, locale)};
 }
 
 }  // namespace kestrin

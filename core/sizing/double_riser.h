@@ -7,6 +7,7 @@
 #include "core/outcome.h"
 #include "core/session_state.h"
 #include "core/sizing/design_case.h"
+#include "core/sizing/line_readings.h"
 #include "core/sizing/line_sizing.h"
 #include "core/sizing/result_presenter.h"
 #include "core/units/units.h"
@@ -37,6 +38,8 @@ Outcome<LineEvaluation> SizePartLoadRiser(const DesignCase& designCase, double m
 
 struct PartLoadRiser {
   LineEvaluation evaluation;
+  // Whether the riser, at the minimum capacity, still carries the oil up.
+  std::optional<OilReturn> oilReturn;
   ShownRiser shown;
 };
 

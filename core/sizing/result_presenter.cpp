@@ -2,6 +2,7 @@
 
 #include "core/physics/tube_catalogue.h"
 #include "core/units/number_text.h"
+#include "core/units/unit_texts.h"
 
 #include <cmath>
 
@@ -15,6 +16,40 @@ constexpr double kTrapSpacingM = 6;
 
 const std::optional<VelocityBand>& BandShown(const LineProfile& profile, UnitSystem unit) {
   return unit == UnitSystem::IP ? profile.bandIP : profile.bandSI;
+}
+
+QString RiserKind(LineType line) {
+  return line == LineType::Suction ? QStringLiteral("suction") : QStringLiteral("discharge");
+}
+
+std::optional<ShownOilReturn> ShowOilReturn(const std::optional<OilReturn>& oilReturn, UnitSystem unit,
+                                            const QLocale& locale) {
+  if (!oilReturn) return std::nullopt;
+  return ShownOilReturn{ShownVelocity(oilReturn->minimumVelocityFps, unit, locale), oilReturn->ok};
+}
+
+std::optional<ShownFlashGas> ShowFlashGas(const std::optional<FlashGas>& flashGas, UnitSystem unit,
+                                          const QLocale& locale) {
+  if (!flashGas) return std::nullopt;
+  const auto& margin = flashGas->subcoolingMarginF;
+  return ShownFlashGas{margin ? ShownTemperatureDrop(*margin, unit, locale) : QString(), flashGas->ok};
+}
+
+QString FlashGasWarning(const ShownFlashGas& shown, UnitSystem unit) {
+  if (shown.ok) return {};
+  if (shown.subcoolingMargin.isEmpty())
+    return QStringLiteral(
+        "Flash gas likely: the pressure left in the liquid line is below the refrigerant's "
+        "saturation data.");
+  return QStringLiteral("Flash gas likely: the subcooling margin is %1 %2.")
+      .arg(shown.subcoolingMargin, TemperatureDropUnit(unit));
+}
+
+QString Sentences(const QStringList& sentences) {
+  QStringList said;
+  for (const QString& sentence : sentences)
+    if (!sentence.isEmpty()) said += sentence;
+  return said.join(u' ');
 }
 
 }  // namespace
@@ -37,8 +72,21 @@ std::optional<bool> VelocityInBand(const QString& shownVelocity, const std::opti
   return shown && band->Contains(*shown);
 }
 
+QString ShownTemperatureDrop(double differenceF, UnitSystem unit, const QLocale& locale) {
+  return FormatFixed(unit == UnitSystem::IP ? differenceF : differenceF / kCelsiusDifferenceToFahrenheit, 1, locale);
+}
+
+QString OilReturnWarning(LineType line, int sizeIndex, const OilReturn& oilReturn, UnitSystem unit,
+                         const QLocale& locale) {
+  if (oilReturn.ok) return {};
+  const QString velocityUnit = VelocityUnit(unit);
+  return QStringLiteral("Oil return: %1 %2 is below the %3 %2 that %4 needs in a %5 riser.")
+      .arg(ShownVelocity(oilReturn.velocityFps, unit, locale), velocityUnit,
+           ShownVelocity(oilReturn.minimumVelocityFps, unit, locale), TubeName(sizeIndex), RiserKind(line));
+}
+
 ShownResult PresentLineResult(const LineProfile& profile, const LineEvaluation& evaluation,
-                              const Presentation& presentation) {
+                              const LineReadings& readings, const Presentation& presentation) {
   const bool ip = presentation.unit == UnitSystem::IP;
   const QLocale& locale = presentation.locale;
   ShownResult shown;
@@ -52,15 +100,31 @@ ShownResult PresentLineResult(const LineProfile& profile, const LineEvaluation& 
   const bool trapsShown = presentation.mode == WorkingMode::Checking || profile.trapsShownInDesign;
   shown.traps = QString::number(trapsShown ? TrapsShown(presentation.riserTyped, presentation.unit) : 0);
   shown.velocityInBand = VelocityInBand(shown.velocity, BandShown(profile, presentation.unit), locale);
+
+  const UnitSystem unit = presentation.unit;
+  if (readings.saturationDropF) shown.saturationDrop = ShownTemperatureDrop(*readings.saturationDropF, unit, locale);
+  shown.oilReturn = ShowOilReturn(readings.oilReturn, unit, locale);
+  shown.flashGas = ShowFlashGas(readings.flashGas, unit, locale);
+  shown.warning = Sentences({
+      readings.saturationDropF || readings.flashGas
+          ? QString()
+          : QStringLiteral("Saturation Temp. Drop: the pressure at the end of the line lies "
+                           "outside the refrigerant's saturation data."),
+      readings.oilReturn ? OilReturnWarning(profile.line, evaluation.sizeIndex, *readings.oilReturn, unit, locale)
+                         : QString(),
+      shown.flashGas ? FlashGasWarning(*shown.flashGas, unit) : QString(),
+  });
   return shown;
 }
 
-ShownRiser PresentPartLoadRiser(const LineProfile& riserProfile, const LineEvaluation& evaluation, UnitSystem unit,
-                                const QLocale& locale) {
+ShownRiser PresentPartLoadRiser(const LineProfile& riserProfile, const LineEvaluation& evaluation,
+                                const std::optional<OilReturn>& oilReturn, UnitSystem unit, const QLocale& locale) {
   ShownRiser shown;
   shown.lineSize = TubeName(evaluation.sizeIndex);
   shown.velocity = ShownVelocity(evaluation.velocityFps, unit, locale);
   shown.velocityInBand = VelocityInBand(shown.velocity, BandShown(riserProfile, unit), locale).value_or(true);
+  shown.oilReturn = ShowOilReturn(oilReturn, unit, locale);
+  if (oilReturn) shown.warning = OilReturnWarning(riserProfile.line, evaluation.sizeIndex, *oilReturn, unit, locale);
   return shown;
 }
 

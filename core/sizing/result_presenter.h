@@ -4,6 +4,7 @@
 // in the unit system and locale of the case.
 
 #include "core/main_fields.h"
+#include "core/sizing/line_readings.h"
 #include "core/sizing/line_sizing.h"
 #include "core/units/units.h"
 
@@ -22,10 +23,28 @@ struct Presentation {
   QLocale locale;
 };
 
+// A riser's oil return as shown: the minimum velocity of its size, two
+// decimals in FPS or m/s.
+struct ShownOilReturn {
+  QString minimumVelocity;
+  bool ok = false;
+  bool operator==(const ShownOilReturn&) const = default;
+};
+
+// The liquid line's subcooling margin, one decimal in F or K; empty when no
+// subcooling is left to measure.
+struct ShownFlashGas {
+  QString subcoolingMargin;
+  bool ok = false;
+  bool operator==(const ShownFlashGas&) const = default;
+};
+
 // What the output fields show of a sizing run.
 struct ShownResult : OutputTexts {
   // Whether the velocity shown lies in the line's band; none for the liquid line.
   std::optional<bool> velocityInBand;
+  std::optional<ShownOilReturn> oilReturn;
+  std::optional<ShownFlashGas> flashGas;
   bool operator==(const ShownResult&) const = default;
 };
 
@@ -34,6 +53,8 @@ struct ShownRiser {
   QString lineSize;            // RSIZE2, and the part-load label on the drawing
   QString velocity;            // TR2
   bool velocityInBand = true;  // TR2 white, or red
+  std::optional<ShownOilReturn> oilReturn;
+  QString warning;  // Lblwarning: empty when the oil returns
   bool operator==(const ShownRiser&) const = default;
 };
 
@@ -48,10 +69,18 @@ QString ShownVelocity(double velocityFps, UnitSystem unit, const QLocale& locale
 std::optional<bool> VelocityInBand(const QString& shownVelocity, const std::optional<VelocityBand>& band,
                                    const QLocale& locale);
 
-ShownResult PresentLineResult(const LineProfile& profile, const LineEvaluation& evaluation,
-                              const Presentation& presentation);
+// A temperature difference in F, shown in F or K with one decimal.
+QString ShownTemperatureDrop(double differenceF, UnitSystem unit, const QLocale& locale);
 
-ShownRiser PresentPartLoadRiser(const LineProfile& riserProfile, const LineEvaluation& evaluation, UnitSystem unit,
-                                const QLocale& locale);
+// "Oil return: 14.23 FPS is below the 16.33 FPS that 2 1/8 needs in a
+// suction riser."; empty when the oil returns.
+QString OilReturnWarning(LineType line, int sizeIndex, const OilReturn& oilReturn, UnitSystem unit,
+                         const QLocale& locale);
+
+ShownResult PresentLineResult(const LineProfile& profile, const LineEvaluation& evaluation,
+                              const LineReadings& readings, const Presentation& presentation);
+
+ShownRiser PresentPartLoadRiser(const LineProfile& riserProfile, const LineEvaluation& evaluation,
+                                const std::optional<OilReturn>& oilReturn, UnitSystem unit, const QLocale& locale);
 
 }  // namespace kestrin

@@ -131,6 +131,7 @@ QStringList DesignDropList(UnitSystem unit, WorkingMode mode, const QLocale& loc
 QString PressureDropUnit(UnitSystem unit) { return Pick(unit, u"PSI", u"bar"); }
 QString VelocityUnit(UnitSystem unit) { return Pick(unit, u"FPS", u"m/s"); }
 QString LengthUnit(UnitSystem unit) { return Pick(unit, u"Ft ", u"m "); }
+QString TemperatureDropUnit(UnitSystem unit) { return Pick(unit, u"F", u"K"); }
 
 UnitCaptions ShownCaptions(UnitSystem unit, WorkingMode mode) {
   return {LabelCaption(InputField::Capacity, unit),

@@ -58,6 +58,8 @@ QStringList DesignDropList(UnitSystem unit, WorkingMode mode, const QLocale& loc
 QString PressureDropUnit(UnitSystem unit);  // Lbl15: "PSI" / "bar"
 QString VelocityUnit(UnitSystem unit);      // Lbl17: "FPS" / "m/s"
 QString LengthUnit(UnitSystem unit);        // Lbl19: "Ft " / "m "
+// The unit of a temperature difference shown: "F" / "K".
+QString TemperatureDropUnit(UnitSystem unit);
 
 // The twelve captions that follow the unit system and working mode, in the
 // order a project file keeps them: Lbl2, Lbl3, Lbl4, Lbl5, Lbl6, Lbl8, Lbl9,

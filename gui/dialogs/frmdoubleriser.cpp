@@ -175,11 +175,22 @@ void Frmdoubleriser::BuildControls() {
     pictures->addWidget(picture, 0, 0);
   }
 
-  auto* resultsLayout = new QHBoxLayout(results_);
+  auto* risersAndDrawing = new QHBoxLayout;
+  risersAndDrawing->addLayout(left);
+  risersAndDrawing->addSpacing(8);
+  risersAndDrawing->addLayout(pictures, 1);
+
+  // Whether the part-load riser still carries the oil up, under both risers.
+  lblwarning_ = MakeLabel(QStringLiteral("Lblwarning"), QString(), results_);
+  lblwarning_->setWordWrap(true);
+  QPalette warningPalette = lblwarning_->palette();
+  warningPalette.setColor(QPalette::WindowText, kFrameCaptionRed);
+  lblwarning_->setPalette(warningPalette);
+
+  auto* resultsLayout = new QVBoxLayout(results_);
   resultsLayout->setContentsMargins(0, 0, 0, 0);
-  resultsLayout->addLayout(left);
-  resultsLayout->addSpacing(8);
-  resultsLayout->addLayout(pictures, 1);
+  resultsLayout->addLayout(risersAndDrawing, 1);
+  resultsLayout->addWidget(lblwarning_);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(capacityRow);
@@ -283,6 +294,7 @@ void Frmdoubleriser::ShowPartLoad(const Outcome<PartLoadRiser>& riser) {
 void Frmdoubleriser::ShowPartLoadTexts(const ShownRiser& shown) {
   rsize2_->setText(shown.lineSize);
   tr2_->setText(shown.velocity);
+  lblwarning_->setText(shown.warning);
   if (shown.velocityInBand) {
     SetFieldColours(tr2_, kFieldWhite, kTextBlack);
   } else {

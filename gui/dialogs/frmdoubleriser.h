@@ -88,6 +88,7 @@ class Frmdoubleriser : public QDialog {
   QLineEdit* rsize2_ = nullptr;
   QLineEdit* tr2_ = nullptr;
   QLabel* lr6_ = nullptr;
+  QLabel* lblwarning_ = nullptr;
   RiserPicture* picture1_ = nullptr;  // discharge
   RiserPicture* picture2_ = nullptr;  // suction
 };

@@ -71,10 +71,14 @@ const QStringList kResultKeys = {u"file"_s,
                                  u"equivalent_length"_s,
                                  u"traps"_s,
                                  u"warnings"_s,
+                                 u"saturation_drop"_s,
+                                 u"oil_return"_s,
+                                 u"flash_gas"_s,
                                  u"raw"_s,
                                  u"pressure_drop_psi"_s,
                                  u"velocity_fps"_s,
-                                 u"equivalent_length_ft"_s};
+                                 u"equivalent_length_ft"_s,
+                                 u"saturation_drop_f"_s};
 
 TEST(SizeToolArguments, OptionsAndUsageErrors) {
   struct Row {
@@ -163,7 +167,7 @@ TEST(SizeToolJson, RefusedAndUnreadableFilesGiveNullResults) {
     EXPECT_EQ(row.sizing.exitStatus(), row.exitStatus);
     const QString line = SizingJson(row.sizing, true);
     EXPECT_FALSE(line.contains(u'\n'));
-    QStringList keys = kResultKeys.mid(0, 16);
+    QStringList keys = kResultKeys.mid(0, 19);
     keys += u"riser"_s;
     EXPECT_EQ(Keys(line), Sorted(keys));
     const QJsonObject o = JsonOf(line);
@@ -172,7 +176,8 @@ TEST(SizeToolJson, RefusedAndUnreadableFilesGiveNullResults) {
     EXPECT_TRUE(o[u"error"_s].toString().contains(QString::fromUtf8(row.error))) << line.toStdString();
     EXPECT_EQ(o[u"field"_s], row.field);
     EXPECT_EQ(o[u"units"_s], row.units);
-    for (const char* key : {"line_size", "velocity", "velocity_in_band", "traps", "raw", "riser"})
+    for (const char* key : {"line_size", "velocity", "velocity_in_band", "traps", "saturation_drop", "oil_return",
+                            "flash_gas", "raw", "riser"})
       EXPECT_TRUE(o[QString::fromLatin1(key)].isNull()) << key;
   }
 }

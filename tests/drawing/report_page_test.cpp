@@ -25,7 +25,7 @@ ReportModel DoubleRiserReport(UnitSystem unit) {
   ReportInputs in;
   in.fields = {u"R404A"_qs,     u"35"_qs,  u"-10"_qs, u"40"_qs, u"6"_qs, u"3"_qs,
                u"Discharge"_qs, u"0.2"_qs, u"30"_qs,  u"7"_qs,  u"0"_qs};
-  in.outputs = {{u"1 5/8"_qs, QString(), u"0.15"_qs, u"12.30"_qs, u"41.2"_qs, u"1"_qs}, true};
+  in.outputs = {{u"1 5/8"_qs, QString(), u"0.15"_qs, u"12.30"_qs, u"41.2"_qs, u"1"_qs, u"0.1"_qs, {}}, true};
   in.riserOutput1 = u"1 1/8"_qs;
   in.riserOutput2 = u"9.80"_qs;
   in.unit = unit;

@@ -272,6 +272,62 @@ class FrmmainTest : public QObject {
     QCOMPARE(FieldTextColour(velocity), kBlack);
   }
 
+  void readingsRowAndWarningShowClearAndFollowTheUnits() {
+    QCOMPARE(Get<QLabel>(u"Lblsatdrop"_s)->text(), u"Saturation Temp. Drop :"_s);
+    QCOMPARE(Get<QLabel>(u"Lblsatdrop"_s)->buddy(), Edit("Txtsatdrop"));
+    QVERIFY(Edit("Txtsatdrop")->isReadOnly() && Edit("Txtsatdrop")->alignment() == Qt::AlignCenter);
+    auto* unit = Get<QLabel>(u"Lblsatdropunit"_s);
+    auto* warning = Get<QLabel>(u"Lblwarning"_s);
+    QCOMPARE(unit->text(), u"F"_s);
+    QCOMPARE(warning->palette().color(QPalette::WindowText), QColor(128, 0, 0));
+    // The new row sits under the traps, the warning under every row.
+    QVERIFY(Edit("Txtsatdrop")->y() > Edit("Txttrap")->y());
+    QVERIFY(warning->y() > Edit("Txtsatdrop")->y());
+
+    // Checked at one ton a 3 5/8 riser cannot lift the oil.
+    window_->applyWorkingMode(WorkingMode::Checking);
+    TypedCase typed = SuctionCaseIP();
+    typed.capacity = u"1"_s;
+    typed.designDrop = u"3 5/8"_s;
+    QVERIFY(TypeCase(window_.get(), typed));
+    QVERIFY(Calculate().isEmpty());
+    const OutputTexts slow = window_->outputTexts();
+    QCOMPARE(slow.saturationDrop, u"0.0"_s);
+    QCOMPARE(slow.warning,
+             u"Oil return: %1 FPS is below the 21.17 FPS that 3 5/8 needs in a suction riser."_s.arg(slow.velocity));
+    QVERIFY(warning->isVisible());
+
+    // The warning goes with the outputs, whatever empties them.
+    window_->ClearOutputs();
+    QCOMPARE(Edit("Txtsatdrop")->text(), QString());
+    QCOMPARE(warning->text(), QString());
+
+    window_->applyWorkingMode(WorkingMode::Design);
+    QVERIFY(TypeCase(window_.get(), SuctionCaseIP()));
+    QVERIFY(Calculate().isEmpty());
+    const OutputTexts ip = window_->outputTexts();
+    QVERIFY(!ip.saturationDrop.isEmpty());
+    window_->applyUnitSystem(UnitSystem::SI);
+    QCOMPARE(window_->outputTexts(), OutputTexts{});
+    QCOMPARE(unit->text(), u"K"_s);
+    QVERIFY(TypeCase(window_.get(), SuctionCaseSI()));
+    QVERIFY(Calculate().isEmpty());
+    const OutputTexts si = window_->outputTexts();
+    QVERIFY2(qAbs(si.saturationDrop.toDouble() - ip.saturationDrop.toDouble() / 1.8) <= 0.06,
+             qPrintable(si.saturationDrop + u" K against "_s + ip.saturationDrop + u" F"_s));
+    window_->applyUnitSystem(UnitSystem::IP);
+    QCOMPARE(unit->text(), u"F"_s);
+
+    // A liquid line with no subcooling flashes at once.
+    typed = SuctionCaseIP();
+    typed.line = u"Liquid"_s;
+    typed.subcool = u"0"_s;
+    QVERIFY(TypeCase(window_.get(), typed));
+    QVERIFY(Calculate().isEmpty());
+    QVERIFY2(window_->outputTexts().warning.startsWith(u"Flash gas likely: the subcooling margin is -"_s),
+             qPrintable(window_->outputTexts().warning));
+  }
+
   void doubleRiserIsOfferedForARiserOnSuctionOrDischarge_data() {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("riser");

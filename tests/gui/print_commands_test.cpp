@@ -23,7 +23,9 @@ class PrintCommandsTest : public QObject {
     return {u"R22"_qs,     u"20"_qs, u"40"_qs,  u"105"_qs, u"10"_qs, u"5"_qs,
             u"Suction"_qs, u"2"_qs,  u"100"_qs, u"20"_qs,  u"0"_qs};
   }
-  static MainOutputTexts Outputs() { return {{u"2 1/8"_qs, {}, u"1.23"_qs, u"45.12"_qs, u"130.5"_qs, u"1"_qs}, false}; }
+  static MainOutputTexts Outputs() {
+    return {{u"2 1/8"_qs, {}, u"1.23"_qs, u"45.12"_qs, u"130.5"_qs, u"1"_qs, u"0.9"_qs, {}}, false};
+  }
 
   static bool IsPdf(const QString& path) {
     QFile file(path);

@@ -4,6 +4,8 @@
 // discharge lines in both unit systems, what OK and Cancel hand back, what a
 // recalculation empties, and the refusals.
 
+#include "core/physics/tube_catalogue.h"
+#include "core/sizing/line_readings.h"
 #include "gui/dialogs/frmdoubleriser.h"
 #include "gui/dialogs/frmfitting.h"
 #include "gui/field_colours.h"
@@ -12,6 +14,9 @@
 #include "gui/twips.h"
 #include "gui/window_commands.h"
 #include "gui/window_test_support.h"
+
+#include "core/physics/tube_catalogue.h"
+#include "core/sizing/line_readings.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -124,8 +129,8 @@ struct RiserSeen {
 
 RiserSeen See(const QDialog* window) {
   RiserSeen seen;
-  for (const char* name :
-       {"Lblriser", "Txtriser", "RSIZE1", "TR1", "LR5", "RSIZE2", "TR2", "LR6", "LR7", "LR8", "LR9", "LR10"})
+  for (const char* name : {"Lblriser", "Txtriser", "RSIZE1", "TR1", "LR5", "RSIZE2", "TR2", "LR6", "LR7", "LR8", "LR9",
+                           "LR10", "Lblwarning"})
     seen.texts.insert(QString::fromLatin1(name), Text(window, name));
   seen.results = Shows(window, "RSIZE1") && Shows(window, "Command2");
   seen.dischargeDrawing = Shows(window, "Picture1");
@@ -193,6 +198,7 @@ class SizingWindowsTest : public QObject {
   void okCancelAndRecalculation();
   void liquidLineSizesNothingButEnlarges();
   void refusesWhatCannotBeSized();
+  void partLoadRiserTooSlowForTheOilWarns();
 };
 
 void SizingWindowsTest::wipesWhatIsNoCountOrAboveTheLimit_data() {
@@ -361,6 +367,8 @@ void SizingWindowsTest::sizesThePartLoadRiser() {
   QCOMPARE(calculated.texts[suction ? u"LR8"_qs : u"LR10"_qs], full.lineSize);
   QCOMPARE(calculated.texts[suction ? u"LR7"_qs : u"LR9"_qs], partLoadSize);
   QCOMPARE(calculated.texts[suction ? u"LR9"_qs : u"LR7"_qs], QString());
+  // Each of these risers is fast enough to carry the oil up.
+  QCOMPARE(calculated.texts[u"Lblwarning"_qs], QString());
 
   QVERIFY(calculated.results && AtLeast(calculated.size, largeDesign));
   QCOMPARE(calculated.place, largePlace);
@@ -471,6 +479,34 @@ void SizingWindowsTest::refusesWhatCannotBeSized() {
   QVERIFY(seen.texts[u"RSIZE2"_qs].isEmpty() && seen.texts[u"TR2"_qs].isEmpty() && seen.texts[u"LR7"_qs].isEmpty());
   QCOMPARE(program.main->outputTexts(), OutputTexts{});
   QVERIFY(!program.main->doubleRiserOffered());
+}
+
+void SizingWindowsTest::partLoadRiserTooSlowForTheOilWarns() {
+  // A small design drop takes large tubes, and near full load the part-load
+  // riser keeps one that runs too slowly to lift the oil.
+  testing::TypedCase typed = CaseFor(UnitSystem::IP, u"Suction"_qs);
+  typed.designDrop = u"0.5"_qs;
+  Program program;
+  QVERIFY(program.Calculate(typed));
+  const std::unique_ptr<Frmdoubleriser> window = SizingWindowsOf(program).MakeDoubleRiserWindow();
+  window->show();
+  QVERIFY(CalculateRiser(window.get(), u"9"_qs).isEmpty());
+  const RiserSeen seen = See(window.get());
+  const auto size = SizeIndexOf(seen.texts[u"RSIZE2"_qs]);
+  QVERIFY(size.has_value());
+  const QString minimum = QString::number(*MinimumOilReturnVelocityFps(LineType::Suction, *size), 'f', 2);
+  QVERIFY2(seen.texts[u"TR2"_qs].toDouble() < minimum.toDouble(), qPrintable(seen.texts[u"TR2"_qs]));
+  QCOMPARE(seen.texts[u"Lblwarning"_qs],
+           u"Oil return: %1 FPS is below the %2 FPS that %3 needs in a suction riser."_qs.arg(
+               seen.texts[u"TR2"_qs], minimum, seen.texts[u"RSIZE2"_qs]));
+  const auto* warning = window->findChild<QLabel*>(u"Lblwarning"_qs);
+  QVERIFY(warning->isVisibleTo(window.get()));
+  QCOMPARE(warning->palette().color(QPalette::WindowText), kFrameCaptionRed);
+  QVERIFY2(seen.clipped.isEmpty(), qPrintable(seen.clipped.join(u", "_qs)));
+
+  // A minimum no tube carries empties the part-load results, warning and all.
+  QCOMPARE(CalculateRiser(window.get(), u"300"_qs).size(), 1);
+  QCOMPARE(See(window.get()).texts[u"Lblwarning"_qs], QString());
 }
 
 }  // namespace kestrin

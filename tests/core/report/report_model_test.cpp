@@ -12,9 +12,9 @@ ReportInputs SuctionCase() {
   ReportInputs in;
   in.fields = {u"R22"_qs,     u"20"_qs, u"40"_qs,  u"105"_qs, u"10"_qs, u"5"_qs,
                u"Suction"_qs, u"2"_qs,  u"100"_qs, u"20"_qs,  u"0"_qs};
-  in.outputs = {
-      {u"2 1/8"_qs, u"Copper Tube Outside diameter (2 Nominal size)"_qs, u"1.23"_qs, u"45.12"_qs, u"130.5"_qs, u"1"_qs},
-      false};
+  in.outputs = {{u"2 1/8"_qs, u"Copper Tube Outside diameter (2 Nominal size)"_qs, u"1.23"_qs, u"45.12"_qs, u"130.5"_qs,
+                 u"1"_qs, u"0.9"_qs, QString()},
+                false};
   in.fittingCounts = {u"1"_qs, u"0"_qs, u"0"_qs, u"0"_qs, u"4"_qs, u"2"_qs, u"1"_qs, u"0"_qs, u"0"_qs, u"1"_qs};
   return in;
 }
@@ -74,6 +74,31 @@ TEST(ReportModel, InputsFittingsAndOutputsFillTheirFields) {
   EXPECT_EQ(m.Text(u"Lblline"_qs), u"Suction  line : From Evaporator To Compressor"_qs);
   EXPECT_EQ(m.Place(u"T7"_qs), QRect(5040, 4560 + 6 * 360, 1575, 285));
   EXPECT_EQ(m.Place(u"L20"_qs), QRect(6960, 4560 + 9 * 360, 3000, 255));
+}
+
+TEST(ReportModel, ReadingsSitInFreeRoomOfTheOutputBlockInTheUnitSystem) {
+  ReportInputs in = SuctionCase();
+  in.outputs.warning = u"Oil return: 12.10 FPS is below the 16.33 FPS that 2 1/8 needs in a suction riser."_qs;
+  const ReportModel ip = Build(in);
+  EXPECT_EQ(ip.Text(u"Tsatdrop"_qs), u"0.9 F saturation temp. drop"_qs);
+  EXPECT_EQ(ip.Text(u"Lblwarning"_qs), in.outputs.warning);
+  in.unit = UnitSystem::SI;
+  in.outputs.doubleRiser = true;
+  const ReportModel si = Build(in);
+  EXPECT_EQ(si.Text(u"Tsatdrop"_qs), u"0.9 K saturation temp. drop"_qs);
+  // Neither reading covers another item or crosses a rule.
+  for (const ReportModel* m : {&ip, &si}) {
+    for (const char* name : {"Tsatdrop", "Lblwarning"}) {
+      const QRect place = m->Place(QString::fromLatin1(name));
+      for (const ReportText& other : m->texts) {
+        if (other.name == QString::fromLatin1(name)) continue;
+        EXPECT_FALSE(place.intersects(other.place)) << name << " covers " << other.name.toStdString();
+      }
+      for (const QLine& rule : m->rules) EXPECT_FALSE(place.top() <= rule.y1() && rule.y1() <= place.bottom()) << name;
+    }
+  }
+  in.outputs.saturationDrop.clear();
+  EXPECT_EQ(Build(in).Text(u"Tsatdrop"_qs), QString());
 }
 
 TEST(ReportModel, CheckingModeReplacesTheDesignDropBesideItsCaption) {

@@ -34,11 +34,12 @@ TEST(PartLoadRiser, SuctionRiserBandReachesDownToEightFeetPerSecond) {
   for (double tons = 1; tons < 20; tons += 0.5) {
     const auto riser = SizePartLoadRiser(suction, tons);
     if (!riser.ok() || riser.value().velocityFps < 8.5 || riser.value().velocityFps > 14.5) continue;
-    EXPECT_TRUE(PresentPartLoadRiser(PartLoadRiserProfile(LineType::Suction), riser.value(), UnitSystem::IP, kC)
-                    .velocityInBand);
-    const auto asLine =
-        PresentLineResult(ProfileOf(LineType::Suction),
-                          SizeLineDesign(ProfileOf(LineType::Suction), suction, tons).value(), Presentation{});
+    EXPECT_TRUE(
+        PresentPartLoadRiser(PartLoadRiserProfile(LineType::Suction), riser.value(), std::nullopt, UnitSystem::IP, kC)
+            .velocityInBand);
+    const auto asLine = PresentLineResult(ProfileOf(LineType::Suction),
+                                          SizeLineDesign(ProfileOf(LineType::Suction), suction, tons).value(),
+                                          LineReadings{}, Presentation{});
     EXPECT_EQ(asLine.velocityInBand, false);
     return;
   }

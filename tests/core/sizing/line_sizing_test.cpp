@@ -15,7 +15,7 @@ constexpr LineType kLines[] = {LineType::Suction, LineType::Discharge, LineType:
 
 ShownResult ShowResult(const LineProfile& profile, const LineEvaluation& e, WorkingMode mode, UnitSystem unit,
                        double riserTyped, const QLocale& locale) {
-  return PresentLineResult(profile, e, Presentation{unit, mode, riserTyped, locale});
+  return PresentLineResult(profile, e, LineReadings{}, Presentation{unit, mode, riserTyped, locale});
 }
 
 LineEvaluation Evaluate(const DesignCase& c, int size) {
