@@ -152,7 +152,7 @@ QString ShowablePart(const QFontMetricsF& metrics, const QString& text, double r
   qsizetype length = std::max<qsizetype>(64, static_cast<qsizetype>(2 * room / average));
   while (length < text.size()) {
     if (text[length - 1].isHighSurrogate()) ++length;
-    const QString part = text.left(length);
+    QString part = text.left(length);
     if (metrics.horizontalAdvance(part) > room) return part;
     length *= 2;
   }

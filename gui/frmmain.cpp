@@ -309,7 +309,8 @@ void Frmmain::BuildMenuBar() {
     menu->menuAction()->setObjectName(Text(name));
     return menu;
   };
-  auto addItem = [&](QMenu* menu, const char* name, const char* caption, QKeySequence shortcut = QKeySequence()) {
+  auto addItem = [&](QMenu* menu, const char* name, const char* caption,
+                     const QKeySequence& shortcut = QKeySequence()) {
     QAction* action = menu->addAction(Text(caption));
     action->setObjectName(Text(name));
     action->setShortcut(shortcut);
