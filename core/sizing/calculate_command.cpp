@@ -88,7 +88,7 @@ Outcome<TypedNumbers> Check(MainFieldTexts& f, UnitSystem unit, WorkingMode mode
 // The design case in IP units: typed IP values as they are, SI values by
 // the exact factors. dpd only in design mode.
 DesignCase Store(const MainFieldTexts& f, const TypedNumbers& n, UnitSystem unit, WorkingMode mode,
-                 const FittingCounts& counts, double previousDesignDropPsi) {
+                 const FittingCounts& counts, double previousDesignDropPsi, PropertySource properties) {
   const bool ip = unit == UnitSystem::IP;
   auto temperature = [&](double typed) { return ip ? typed : CelsiusToFahrenheit(typed); };
   auto scaled = [&](double typed, double factor) { return typed * (ip ? 1.0 : factor); };
@@ -105,6 +105,7 @@ DesignCase Store(const MainFieldTexts& f, const TypedNumbers& n, UnitSystem unit
   c.riserLengthFt = scaled(n.riserLength, kMetresToFeet);
   c.additionalLossPsi = scaled(n.additionalLoss, kBarToPsi);
   c.fittings = counts;
+  c.properties = PropertySourceFor(c.refrigerant, properties);
   return c;
 }
 
@@ -138,7 +139,8 @@ Outcome<FittingCounts> FittingCountsOf(const StoredFittingCounts& stored, const 
 }
 
 CalculateResult RunCalculate(const MainFieldTexts& fields, UnitSystem unit, WorkingMode mode,
-                             const StoredFittingCounts& counts, double previousDesignDropPsi, const QLocale& locale) {
+                             const StoredFittingCounts& counts, double previousDesignDropPsi, const QLocale& locale,
+                             PropertySource properties) {
   CalculateResult result{fields, CheckRefused{}};
   const Outcome<TypedNumbers> numbers = Check(result.fields, unit, mode, locale);
   if (!numbers.ok()) {
@@ -153,7 +155,7 @@ CalculateResult RunCalculate(const MainFieldTexts& fields, UnitSystem unit, Work
 
   const TypedNumbers& n = numbers.value();
   AcceptedCase accepted;
-  accepted.stored = Store(result.fields, n, unit, mode, fittingCounts.value(), previousDesignDropPsi);
+  accepted.stored = Store(result.fields, n, unit, mode, fittingCounts.value(), previousDesignDropPsi, properties);
   accepted.offerDoubleRiser = n.riserLength > 0 && accepted.stored.line != LineType::Liquid;
   const Outcome<LineEvaluation> evaluation = SizeLine(accepted.stored, mode, n.checkedSizeIndex);
   if (!evaluation.ok()) {

@@ -1,0 +1,186 @@
+#include "core/sizing/reference_line_fluids.h"
+
+#include "core/messages.h"
+#include "core/physics/property_units.h"
+#include "core/physics/reference/reference_fluid.h"
+#include "core/physics/reference/viscosity.h"
+
+#include <cmath>
+
+namespace kestrin {
+namespace {
+
+// The hot gas temperature is found to this, K.
+constexpr double kTemperatureTolerance = 1e-6;
+constexpr int kMaxIterations = 50;
+
+// "70.0 C (158.0 F)": the message is read in either unit system.
+QString TemperatureText(double kelvin) {
+  const double celsius = kelvin - kKelvinAtZeroCelsius;
+  return QStringLiteral("%1 C (%2 F)").arg(celsius, 0, 'f', 1).arg(CelsiusToFahrenheit(celsius), 0, 'f', 1);
+}
+
+Refusal OutOfRange(const QString& message, DesignField field) {
+  return Refusal{message, field, RefusalReason::OutsidePropertyRange};
+}
+
+// A state point of the cycle: temperature, density, enthalpy.
+struct State {
+  double temperatureK = 0;
+  double density = 0;
+  double enthalpy = 0;
+};
+
+// What one design case asks of the equation, checked before any is solved.
+class Cycle {
+ public:
+  explicit Cycle(const DesignCase& c) : c_(c), fluid_(ReferenceFluid::Find(RefrigerantName(c.refrigerant))) {}
+
+  std::optional<Refusal> Check() const {
+    if (!fluid_)
+      return OutOfRange(NoFlowMessage(QStringLiteral("%1 has no reference equation.").arg(Name())),
+                        DesignField::Refrigerant);
+    if (auto refused =
+            CheckSaturation(QStringLiteral("evaporating temperature"), EvaporatingK(), DesignField::Evaporating))
+      return refused;
+    if (auto refused =
+            CheckSaturation(QStringLiteral("condensing temperature"), CondensingK(), DesignField::Condensing))
+      return refused;
+    if (auto refused = CheckSaturation(QStringLiteral("liquid temperature"), LiquidK(), DesignField::Subcool))
+      return refused;
+    if (SuctionK() > fluid_->MaximumTemperatureK())
+      return OutOfRange(AboveEquationMessage(QStringLiteral("suction gas temperature"), TemperatureText(SuctionK()),
+                                             Name(), TemperatureText(fluid_->MaximumTemperatureK())),
+                        DesignField::Superheat);
+    return std::nullopt;
+  }
+
+  std::optional<State> Suction() const {
+    const std::optional<SaturatedStates> evaporating = fluid_->Saturation(EvaporatingK());
+    if (!evaporating) return std::nullopt;
+    return VapourAt(SuctionK(), evaporating->dewPressurePa);
+  }
+
+  std::optional<State> Liquid() const {
+    const std::optional<SaturatedStates> saturated = fluid_->Saturation(LiquidK());
+    if (!saturated) return std::nullopt;
+    return State{LiquidK(), saturated->liquidDensity, fluid_->Enthalpy(LiquidK(), saturated->liquidDensity)};
+  }
+
+  // The end of the real compression: the isentropic end's enthalpy rise
+  // divided by the efficiency, at the same pressure.
+  Outcome<State> HotGas(const State& suction) const {
+    const std::optional<SaturatedStates> condensing = fluid_->Saturation(CondensingK());
+    if (!condensing) return NoState();
+    const double pressure = condensing->dewPressurePa;
+    const std::optional<FluidPoint> isentropic =
+        fluid_->IsentropicEnd({suction.temperatureK, suction.density}, pressure);
+    if (!isentropic) return NoState();
+    const double isentropicEnthalpy = fluid_->Enthalpy(isentropic->temperatureK, isentropic->density);
+    const double target = suction.enthalpy + (isentropicEnthalpy - suction.enthalpy) / kIsentropicEfficiency;
+    const std::optional<State> hot = VapourWithEnthalpy(pressure, target, isentropic->temperatureK);
+    if (!hot) return NoState();
+    if (hot->temperatureK > fluid_->MaximumTemperatureK())
+      return OutOfRange(AboveEquationMessage(QStringLiteral("hot gas temperature"), TemperatureText(hot->temperatureK),
+                                             Name(), TemperatureText(fluid_->MaximumTemperatureK())),
+                        DesignField::Condensing);
+    return *hot;
+  }
+
+  // Btu/lb, lb/(ft h) and lb/ft3 of the line's state.
+  Outcome<LineFluidProperties> Properties(const State& line, double refrigeratingEffect) const {
+    const double viscosity = Viscosity(*fluid_, line.temperatureK, line.density);
+    if (!std::isfinite(viscosity)) return NoState();
+    return LineFluidProperties{refrigeratingEffect / kJoulesPerKgPerBtuPerLb, viscosity * kLbPerFootHourPerPascalSecond,
+                               line.density / kKgPerCubicMetrePerLbPerCubicFoot};
+  }
+
+  static Refusal NoState() {
+    return OutOfRange(NoFlowMessage(QStringLiteral("the reference equation gives no state for these temperatures.")),
+                      DesignField::None);
+  }
+
+ private:
+  QString Name() const { return RefrigerantName(c_.refrigerant); }
+  double EvaporatingK() const { return KelvinFromFahrenheit(c_.evaporatingF); }
+  double CondensingK() const { return KelvinFromFahrenheit(c_.condensingF); }
+  double LiquidK() const { return KelvinFromFahrenheit(c_.condensingF - c_.subcoolF); }
+  double SuctionK() const { return KelvinFromFahrenheit(c_.evaporatingF + c_.superheatF); }
+
+  std::optional<Refusal> CheckSaturation(const QString& name, double kelvin, DesignField field) const {
+    const double lowest = fluid_->MinimumTemperatureK();
+    if (kelvin < lowest)
+      return OutOfRange(BelowEquationMessage(name, TemperatureText(kelvin), Name(), TemperatureText(lowest)), field);
+    const double highest = fluid_->CriticalTemperatureK() - kCriticalMarginK;
+    if (kelvin > highest)
+      return OutOfRange(NearCriticalMessage(name, TemperatureText(kelvin), Name(), TemperatureText(highest)), field);
+    return std::nullopt;
+  }
+
+  std::optional<State> VapourAt(double kelvin, double pressure) const {
+    const std::optional<double> density = fluid_->Density(kelvin, pressure, Phase::Vapour);
+    if (!density) return std::nullopt;
+    return State{kelvin, *density, fluid_->Enthalpy(kelvin, *density)};
+  }
+
+  // The vapour at `pressure` whose enthalpy is `enthalpy`, by the secant
+  // method from `startK` (enthalpy rises with temperature along an isobar).
+  std::optional<State> VapourWithEnthalpy(double pressure, double enthalpy, double startK) const {
+    std::optional<State> a = VapourAt(startK, pressure);
+    std::optional<State> b = VapourAt(startK + 10, pressure);
+    for (int i = 0; i < kMaxIterations && a && b; ++i) {
+      if (std::abs(b->temperatureK - a->temperatureK) < kTemperatureTolerance) return b;
+      const double slope = (b->enthalpy - a->enthalpy) / (b->temperatureK - a->temperatureK);
+      if (!(slope > 0)) return std::nullopt;
+      const double next = b->temperatureK + (enthalpy - b->enthalpy) / slope;
+      a = b;
+      b = VapourAt(next, pressure);
+    }
+    return std::nullopt;
+  }
+
+  const DesignCase& c_;
+  const ReferenceFluid* fluid_;
+};
+
+// The suction and liquid states every line's refrigerating effect needs.
+struct CircuitStates {
+  State suction;
+  State liquid;
+  double RefrigeratingEffect() const { return suction.enthalpy - liquid.enthalpy; }
+};
+
+Outcome<CircuitStates> CircuitOf(const Cycle& cycle) {
+  if (std::optional<Refusal> refused = cycle.Check()) return *refused;
+  const std::optional<State> suction = cycle.Suction();
+  const std::optional<State> liquid = cycle.Liquid();
+  if (!suction || !liquid) return Cycle::NoState();
+  return CircuitStates{*suction, *liquid};
+}
+
+}  // namespace
+
+Outcome<LineFluidProperties> ReferenceSuctionGas(const DesignCase& designCase) {
+  const Cycle cycle(designCase);
+  const Outcome<CircuitStates> circuit = CircuitOf(cycle);
+  if (!circuit.ok()) return circuit.refusal();
+  return cycle.Properties(circuit.value().suction, circuit.value().RefrigeratingEffect());
+}
+
+Outcome<LineFluidProperties> ReferenceHotGas(const DesignCase& designCase) {
+  const Cycle cycle(designCase);
+  const Outcome<CircuitStates> circuit = CircuitOf(cycle);
+  if (!circuit.ok()) return circuit.refusal();
+  const Outcome<State> hot = cycle.HotGas(circuit.value().suction);
+  if (!hot.ok()) return hot.refusal();
+  return cycle.Properties(hot.value(), circuit.value().RefrigeratingEffect());
+}
+
+Outcome<LineFluidProperties> ReferenceLiquid(const DesignCase& designCase) {
+  const Cycle cycle(designCase);
+  const Outcome<CircuitStates> circuit = CircuitOf(cycle);
+  if (!circuit.ok()) return circuit.refusal();
+  return cycle.Properties(circuit.value().liquid, circuit.value().RefrigeratingEffect());
+}
+
+}  // namespace kestrin
