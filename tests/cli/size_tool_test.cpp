@@ -45,7 +45,7 @@ QJsonObject JsonOf(const QString& line) {
 // The keys of the line and of its raw numbers, in any order.
 QStringList Keys(const QString& jsonLine) {
   QStringList keys;
-  static const QRegularExpression key(uR"re([{,]"([a-z_]+)":)re"_s);
+  static const QRegularExpression key(uR"re([{,]"([a-z_0-9]+)":)re"_s);
   for (const QRegularExpressionMatch& match : key.globalMatch(jsonLine)) keys += match.captured(1);
   keys.sort();
   return keys;
@@ -71,10 +71,16 @@ const QStringList kResultKeys = {u"file"_s,
                                  u"equivalent_length"_s,
                                  u"traps"_s,
                                  u"warnings"_s,
+                                 u"property_source"_s,
                                  u"raw"_s,
                                  u"pressure_drop_psi"_s,
                                  u"velocity_fps"_s,
-                                 u"equivalent_length_ft"_s};
+                                 u"equivalent_length_ft"_s,
+                                 u"mass_flow_lb_h"_s,
+                                 u"density_lb_ft3"_s,
+                                 u"viscosity_lb_ft_h"_s,
+                                 u"reynolds"_s,
+                                 u"friction_factor"_s};
 
 TEST(SizeToolArguments, OptionsAndUsageErrors) {
   struct Row {
@@ -163,7 +169,7 @@ TEST(SizeToolJson, RefusedAndUnreadableFilesGiveNullResults) {
     EXPECT_EQ(row.sizing.exitStatus(), row.exitStatus);
     const QString line = SizingJson(row.sizing, true);
     EXPECT_FALSE(line.contains(u'\n'));
-    QStringList keys = kResultKeys.mid(0, 16);
+    QStringList keys = kResultKeys.mid(0, 17);
     keys += u"riser"_s;
     EXPECT_EQ(Keys(line), Sorted(keys));
     const QJsonObject o = JsonOf(line);
