@@ -5,6 +5,7 @@
 #include "core/physics/reference/reference_fluid.h"
 #include "core/physics/reference/viscosity.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kestrin {
@@ -55,9 +56,14 @@ class Cycle {
     return std::nullopt;
   }
 
+  // Without superheat the suction gas is the saturated vapour itself: right
+  // on the dew line the vapour root of p(T, rho) is ill-conditioned.
   std::optional<State> Suction() const {
     const std::optional<SaturatedStates> evaporating = fluid_->Saturation(EvaporatingK());
     if (!evaporating) return std::nullopt;
+    if (!(c_.superheatF > 0))
+      return State{EvaporatingK(), evaporating->vapourDensity,
+                   fluid_->Enthalpy(EvaporatingK(), evaporating->vapourDensity)};
     return VapourAt(SuctionK(), evaporating->dewPressurePa);
   }
 
@@ -73,12 +79,12 @@ class Cycle {
     const std::optional<SaturatedStates> condensing = fluid_->Saturation(CondensingK());
     if (!condensing) return NoState();
     const double pressure = condensing->dewPressurePa;
-    const std::optional<FluidPoint> isentropic =
-        fluid_->IsentropicEnd({suction.temperatureK, suction.density}, pressure);
-    if (!isentropic) return NoState();
-    const double isentropicEnthalpy = fluid_->Enthalpy(isentropic->temperatureK, isentropic->density);
-    const double target = suction.enthalpy + (isentropicEnthalpy - suction.enthalpy) / kIsentropicEfficiency;
-    const std::optional<State> hot = VapourWithEnthalpy(pressure, target, isentropic->temperatureK);
+    const std::optional<double> isentropicEnthalpy = IsentropicEnthalpy(suction, *condensing);
+    if (!isentropicEnthalpy) return NoState();
+    const double target = suction.enthalpy + (*isentropicEnthalpy - suction.enthalpy) / kIsentropicEfficiency;
+    const double saturatedVapour = fluid_->Enthalpy(CondensingK(), condensing->vapourDensity);
+    if (!(target > saturatedVapour)) return NoState();
+    const std::optional<State> hot = VapourWithEnthalpy(pressure, target, CondensingK() + 1);
     if (!hot) return NoState();
     if (hot->temperatureK > fluid_->MaximumTemperatureK())
       return OutOfRange(AboveEquationMessage(QStringLiteral("hot gas temperature"), TemperatureText(hot->temperatureK),
@@ -105,7 +111,7 @@ class Cycle {
   double EvaporatingK() const { return KelvinFromFahrenheit(c_.evaporatingF); }
   double CondensingK() const { return KelvinFromFahrenheit(c_.condensingF); }
   double LiquidK() const { return KelvinFromFahrenheit(c_.condensingF - c_.subcoolF); }
-  double SuctionK() const { return KelvinFromFahrenheit(c_.evaporatingF + c_.superheatF); }
+  double SuctionK() const { return KelvinFromFahrenheit(c_.evaporatingF + std::max(c_.superheatF, 0.0)); }
 
   std::optional<Refusal> CheckSaturation(const QString& name, double kelvin, DesignField field) const {
     const double lowest = fluid_->MinimumTemperatureK();
@@ -115,6 +121,24 @@ class Cycle {
     if (kelvin > highest)
       return OutOfRange(NearCriticalMessage(name, TemperatureText(kelvin), Name(), TemperatureText(highest)), field);
     return std::nullopt;
+  }
+
+  // The enthalpy at the end of an isentropic compression to the condensing
+  // dew pressure. A fluid whose dew line leans over (R1234yf) ends inside
+  // the dome when compressed from saturated vapour: the end is then the
+  // mixture of the condensing liquid and vapour with the suction entropy.
+  std::optional<double> IsentropicEnthalpy(const State& suction, const SaturatedStates& condensing) const {
+    const std::optional<FluidPoint> end =
+        fluid_->IsentropicEnd({suction.temperatureK, suction.density}, condensing.dewPressurePa);
+    if (end) return fluid_->Enthalpy(end->temperatureK, end->density);
+    const double t = CondensingK();
+    const double entropy = fluid_->Entropy(suction.temperatureK, suction.density);
+    const double liquidEntropy = fluid_->Entropy(t, condensing.liquidDensity);
+    const double vapourEntropy = fluid_->Entropy(t, condensing.vapourDensity);
+    if (!(entropy <= vapourEntropy && entropy > liquidEntropy)) return std::nullopt;
+    const double quality = (entropy - liquidEntropy) / (vapourEntropy - liquidEntropy);
+    const double liquidEnthalpy = fluid_->Enthalpy(t, condensing.liquidDensity);
+    return liquidEnthalpy + quality * (fluid_->Enthalpy(t, condensing.vapourDensity) - liquidEnthalpy);
   }
 
   std::optional<State> VapourAt(double kelvin, double pressure) const {
