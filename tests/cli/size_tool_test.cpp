@@ -105,6 +105,11 @@ TEST(SizeToolArguments, OptionsAndUsageErrors) {
       {{"--min-capacity", "10,5", "a.kst"}, "needs a number"},  // decimal point on every machine
       {{"--jsn", "a.kst"}, "unknown option \"--jsn\""},
       {{"-j", "a.kst"}, "unknown option \"-j\""},
+      {{"--properties-source", "reference", "a.kst"}, "", false, nullptr, 1},
+      {{"--properties-source", "tables", "a.kst"}, "is correlations or reference, not \"tables\""},
+      {{"--fluid", "R32", "--json"}, "", true},
+      {{"--fluid", "r32"}, "--fluid does not know \"r32\" (R22, R134a, R407C, R404A, R410A, R32"},
+      {{"--fluid", "R32", "a.kst"}, "--fluid prints a table and sizes no project file"},
   };
   for (const Row& row : rows) {
     QStringList arguments;
