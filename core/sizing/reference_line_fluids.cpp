@@ -14,6 +14,9 @@ namespace {
 // The hot gas temperature is found to this, K.
 constexpr double kTemperatureTolerance = 1e-6;
 constexpr int kMaxIterations = 50;
+// A hot refrigerant gas's heat capacity, J/(kg K), near enough to start the
+// search for the hot gas temperature.
+constexpr double kHotGasHeatCapacity = 1000;
 
 // "70.0 C (158.0 F)": the message is read in either unit system.
 QString TemperatureText(double kelvin) {
@@ -79,12 +82,16 @@ class Cycle {
     const std::optional<SaturatedStates> condensing = fluid_->Saturation(CondensingK());
     if (!condensing) return NoState();
     const double pressure = condensing->dewPressurePa;
-    const std::optional<double> isentropicEnthalpy = IsentropicEnthalpy(suction, *condensing);
-    if (!isentropicEnthalpy) return NoState();
-    const double target = suction.enthalpy + (*isentropicEnthalpy - suction.enthalpy) / kIsentropicEfficiency;
+    const std::optional<IsentropicEnd> isentropic = IsentropicEndOf(suction, *condensing);
+    if (!isentropic) return NoState();
+    const double target = suction.enthalpy + (isentropic->enthalpy - suction.enthalpy) / kIsentropicEfficiency;
     const double saturatedVapour = fluid_->Enthalpy(CondensingK(), condensing->vapourDensity);
     if (!(target > saturatedVapour)) return NoState();
-    const std::optional<State> hot = VapourWithEnthalpy(pressure, target, CondensingK() + 1);
+    // The extra enthalpy warms the gas at roughly kHotGasHeatCapacity: a
+    // second start close to the answer saves most of the search.
+    const double firstK = std::max(isentropic->temperatureK, CondensingK() + 1);
+    const double secondK = firstK + std::max(1.0, (target - isentropic->enthalpy) / kHotGasHeatCapacity);
+    const std::optional<State> hot = VapourWithEnthalpy(pressure, target, firstK, secondK);
     if (!hot) return NoState();
     if (hot->temperatureK > fluid_->MaximumTemperatureK())
       return OutOfRange(AboveEquationMessage(QStringLiteral("hot gas temperature"), TemperatureText(hot->temperatureK),
@@ -123,14 +130,18 @@ class Cycle {
     return std::nullopt;
   }
 
-  // The enthalpy at the end of an isentropic compression to the condensing
-  // dew pressure. A fluid whose dew line leans over (R1234yf) ends inside
-  // the dome when compressed from saturated vapour: the end is then the
-  // mixture of the condensing liquid and vapour with the suction entropy.
-  std::optional<double> IsentropicEnthalpy(const State& suction, const SaturatedStates& condensing) const {
+  // The end of an isentropic compression to the condensing dew pressure. A
+  // fluid whose dew line leans over (R1234yf) ends inside the dome when
+  // compressed from saturated vapour: the end is then the mixture of the
+  // condensing liquid and vapour with the suction entropy.
+  struct IsentropicEnd {
+    double enthalpy = 0;
+    double temperatureK = 0;
+  };
+  std::optional<IsentropicEnd> IsentropicEndOf(const State& suction, const SaturatedStates& condensing) const {
     const std::optional<FluidPoint> end =
         fluid_->IsentropicEnd({suction.temperatureK, suction.density}, condensing.dewPressurePa);
-    if (end) return fluid_->Enthalpy(end->temperatureK, end->density);
+    if (end) return IsentropicEnd{fluid_->Enthalpy(end->temperatureK, end->density), end->temperatureK};
     const double t = CondensingK();
     const double entropy = fluid_->Entropy(suction.temperatureK, suction.density);
     const double liquidEntropy = fluid_->Entropy(t, condensing.liquidDensity);
@@ -138,7 +149,8 @@ class Cycle {
     if (!(entropy <= vapourEntropy && entropy > liquidEntropy)) return std::nullopt;
     const double quality = (entropy - liquidEntropy) / (vapourEntropy - liquidEntropy);
     const double liquidEnthalpy = fluid_->Enthalpy(t, condensing.liquidDensity);
-    return liquidEnthalpy + quality * (fluid_->Enthalpy(t, condensing.vapourDensity) - liquidEnthalpy);
+    return IsentropicEnd{liquidEnthalpy + quality * (fluid_->Enthalpy(t, condensing.vapourDensity) - liquidEnthalpy),
+                         t};
   }
 
   std::optional<State> VapourAt(double kelvin, double pressure) const {
@@ -148,10 +160,11 @@ class Cycle {
   }
 
   // The vapour at `pressure` whose enthalpy is `enthalpy`, by the secant
-  // method from `startK` (enthalpy rises with temperature along an isobar).
-  std::optional<State> VapourWithEnthalpy(double pressure, double enthalpy, double startK) const {
-    std::optional<State> a = VapourAt(startK, pressure);
-    std::optional<State> b = VapourAt(startK + 10, pressure);
+  // method from two temperatures (enthalpy rises with temperature along an
+  // isobar).
+  std::optional<State> VapourWithEnthalpy(double pressure, double enthalpy, double firstK, double secondK) const {
+    std::optional<State> a = VapourAt(firstK, pressure);
+    std::optional<State> b = VapourAt(secondK, pressure);
     for (int i = 0; i < kMaxIterations && a && b; ++i) {
       if (std::abs(b->temperatureK - a->temperatureK) < kTemperatureTolerance) return b;
       const double slope = (b->enthalpy - a->enthalpy) / (b->temperatureK - a->temperatureK);
