@@ -20,6 +20,7 @@ ReportInputs InputsOf(const FileSizing& sizing, const ReportOptions& report) {
   SessionState state;
   state.unit = sizing.unit;
   state.mode = sizing.mode;
+  state.propertySource = sizing.propertySource;
   state.fittingCounts = project.fittingCounts;
   state.customer = report.customer ? report.customer : project.customer;
   state.project = report.project ? report.project : project.project;

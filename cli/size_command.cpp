@@ -1,6 +1,7 @@
 #include "cli/size_command.h"
 
 #include "cli/report_output.h"
+#include "cli/saturation_output.h"
 #include "cli/size_tool.h"
 #include "core/project/legacy_encoding.h"
 
@@ -20,9 +21,10 @@ FileSizing SizeProjectFile(const QString& path, const SizeToolOptions& options) 
     FileSizing sizing;
     sizing.path = path;
     sizing.fileProblem = project.refusal();
+    sizing.propertySource = options.propertySource;
     return sizing;
   }
-  return SizeProject(path, project.value(), options.minimumCapacity, options.locale);
+  return SizeProject(path, project.value(), options.minimumCapacity, options.locale, options.propertySource);
 }
 
 void Tell(QTextStream& err, const QString& message) { err << kProgram << ": " << message << '\n'; }
@@ -37,6 +39,12 @@ int RunSizeTool(const SizeToolOptions& options, QTextStream& out, QTextStream& e
   }
   if (options.version) {
     out << kProgram << ' ' << QStringLiteral(KESTRIN_VERSION) << '\n';
+    out.flush();
+    return kExitSized;
+  }
+  if (options.fluid) {
+    const SaturationTable table = SaturationTableOf(*options.fluid, options.propertySource);
+    out << (options.json ? SaturationJson(table) : SaturationText(table));
     out.flush();
     return kExitSized;
   }

@@ -14,7 +14,8 @@ namespace {
 const QString kUsageLine = QStringLiteral(
     "Usage: kestrin-size [--json] [--min-capacity VALUE] FILE.kst...\n"
     "                    [--report OUT.pdf [--customer TEXT] [--project TEXT] [--note TEXT]]\n"
-    "                    [--encoding NAME] [--locale NAME]");
+    "                    [--encoding NAME] [--locale NAME] [--properties-source SOURCE]\n"
+    "       kestrin-size --fluid NAME [--json] [--properties-source SOURCE]");
 
 const QString kDescription = QStringLiteral(
     "Sizes the line of each Kestrin project file as the desktop program does when\n"
@@ -33,8 +34,10 @@ struct Options {
   QCommandLineOption json{QStringLiteral("json"),
                           QStringLiteral("One JSON object per file, one per line: file, ok, error, field, units, "
                                          "mode, line, line_size, description, total_pressure_drop, velocity, "
-                                         "velocity_in_band, equivalent_length, traps, warnings and raw "
-                                         "(pressure_drop_psi, velocity_fps, equivalent_length_ft). A file that "
+                                         "velocity_in_band, equivalent_length, traps, warnings, property_source "
+                                         "and raw (pressure_drop_psi, velocity_fps, equivalent_length_ft, "
+                                         "mass_flow_lb_h, density_lb_ft3, viscosity_lb_ft_h, reynolds, "
+                                         "friction_factor). With --fluid, one object per row. A file that "
                                          "cannot be read or opened gives ok false, its error, and null for what "
                                          "it does not tell.")};
   QCommandLineOption minimumCapacity{
@@ -61,6 +64,17 @@ struct Options {
       QStringLiteral("Code page of project files that are not UTF-8, such as windows-1256 (default: the "
                      "KESTRIN_LEGACY_ENCODING environment variable, else the Windows code page of your language)."),
       QStringLiteral("NAME")};
+  QCommandLineOption propertiesSource{
+      QStringLiteral("properties-source"),
+      QStringLiteral("Properties of R22, R134a, R407C and R404A from their correlations (the default) or from "
+                     "their reference equations of state; the other refrigerants always use their reference "
+                     "equations."),
+      QStringLiteral("correlations|reference")};
+  QCommandLineOption fluid{QStringLiteral("fluid"),
+                           QStringLiteral("Print the saturation table of a refrigerant (R22, R134a, R407C, R404A, "
+                                          "R410A, R32, R1234yf, R290, R507A) from -40 C to +60 C, instead of "
+                                          "sizing project files."),
+                           QStringLiteral("NAME")};
   QCommandLineOption locale{QStringLiteral("locale"),
                             QStringLiteral("Read the numbers in the files as the desktop program does in this "
                                            "locale, such as de_DE (default: a decimal point)."),
@@ -70,7 +84,8 @@ struct Options {
 void Describe(QCommandLineParser& parser, const Options& o) {
   parser.setApplicationDescription(kDescription);
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  parser.addOptions({o.json, o.minimumCapacity, o.report, o.customer, o.project, o.note, o.encoding, o.locale});
+  parser.addOptions({o.json, o.minimumCapacity, o.report, o.customer, o.project, o.note, o.encoding, o.locale,
+                     o.propertiesSource, o.fluid});
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addPositionalArgument(QStringLiteral("FILE.kst"), QStringLiteral("Project files to size."),
@@ -141,6 +156,23 @@ Outcome<SizeToolOptions> ParseSizeToolArguments(const QStringList& arguments) {
     if (locale == QLocale::c() && name != u"C" && name != u"c")
       return UsageError(QStringLiteral("--locale does not know \"%1\"").arg(name));
     options.locale = locale;
+  }
+  if (parser.isSet(o.propertiesSource)) {
+    const QString key = parser.value(o.propertiesSource);
+    const std::optional<PropertySource> source = PropertySourceFromKey(key);
+    if (!source)
+      return UsageError(QStringLiteral("--properties-source is correlations or reference, not \"%1\"").arg(key));
+    options.propertySource = *source;
+  }
+  if (parser.isSet(o.fluid)) {
+    const QString name = parser.value(o.fluid);
+    options.fluid = RefrigerantFromName(name);
+    if (!options.fluid)
+      return UsageError(
+          QStringLiteral("--fluid does not know \"%1\" (%2)").arg(name, RefrigerantNames().join(QStringLiteral(", "))));
+    if (!options.files.isEmpty() || options.report || options.minimumCapacity)
+      return UsageError(QStringLiteral("--fluid prints a table and sizes no project file"));
+    return options;
   }
   if (!options.help && !options.version && options.files.isEmpty())
     return UsageError(QStringLiteral("no project file given"));

@@ -2,6 +2,8 @@
 // The command line of kestrin-size, read with Qt's own parser.
 
 #include "core/outcome.h"
+#include "core/physics/property_source.h"
+#include "core/physics/refrigerant.h"
 
 #include <QLocale>
 #include <QString>
@@ -24,6 +26,10 @@ struct SizeToolOptions {
   bool version = false;
   bool json = false;
   std::optional<QString> minimumCapacity;
+  // For the refrigerants that have correlations.
+  PropertySource propertySource = PropertySource::Correlations;
+  // --fluid NAME: print the refrigerant's saturation table instead of sizing.
+  std::optional<Refrigerant> fluid;
   std::optional<ReportOptions> report;
   std::optional<QString> encoding;  // of project files that are not UTF-8
   QLocale locale;                   // of the numbers in the files

@@ -60,6 +60,12 @@ QJsonObject RawJson(const Sized& sized) {
   raw[u"equivalent_length_ft"_qs] = JsonNumber(evaluation.equivalentLengthFt);
   const std::optional<double>& saturationDrop = sized.readings.saturationDropF;
   raw[u"saturation_drop_f"_qs] = saturationDrop ? JsonNumber(*saturationDrop) : QJsonValue();
+  // The flow behind the Reynolds number and the velocity.
+  raw[u"mass_flow_lb_h"_qs] = JsonNumber(evaluation.flow.massFlowLbPerHour);
+  raw[u"density_lb_ft3"_qs] = JsonNumber(evaluation.flow.density);
+  raw[u"viscosity_lb_ft_h"_qs] = JsonNumber(evaluation.flow.viscosity);
+  raw[u"reynolds"_qs] = JsonNumber(evaluation.reynolds);
+  raw[u"friction_factor"_qs] = JsonNumber(evaluation.frictionFactor);
   return raw;
 }
 
@@ -120,6 +126,12 @@ std::optional<Refusal> FileSizing::refusal() const {
   return *calculation->refusal();
 }
 
+PropertySource FileSizing::propertiesUsed() const {
+  const std::optional<Refrigerant> refrigerant =
+      project ? RefrigerantFromName(project->fields.refrigerant) : std::nullopt;
+  return refrigerant ? PropertySourceFor(*refrigerant, propertySource) : propertySource;
+}
+
 int FileSizing::exitStatus() const {
   if (fileProblem) return kExitUnusable;
   if (!shown()) return kExitRefused;
@@ -130,9 +142,10 @@ int FileSizing::exitStatus() const {
 QLocale ProjectFileLocale() { return QLocale::c(); }
 
 FileSizing SizeProject(const QString& path, const ProjectData& project, const std::optional<QString>& minimumCapacity,
-                       const QLocale& locale) {
+                       const QLocale& locale, PropertySource properties) {
   FileSizing sizing;
   sizing.path = path;
+  sizing.propertySource = properties;
   sizing.project = project;
   sizing.unit = ProjectUnitSystem(project);
   sizing.mode = ProjectWorkingMode(project);
@@ -145,7 +158,7 @@ FileSizing SizeProject(const QString& path, const ProjectData& project, const st
 
   // A freshly opened program: no design pressure drop from an earlier run.
   const CalculateResult& calculation = sizing.calculation.emplace(
-      RunCalculate(project.fields, sizing.unit, sizing.mode, project.fittingCounts, 0.0, locale));
+      RunCalculate(project.fields, sizing.unit, sizing.mode, project.fittingCounts, 0.0, locale, properties));
   sizing.warnings = ZeroedFieldWarnings(project.fields, calculation.fields);
   const Sized* sized = calculation.sized();
   if (!minimumCapacity || !sized || !sized->offerDoubleRiser) return sizing;
@@ -214,6 +227,7 @@ QString SizingJson(const FileSizing& sizing, bool withRiser) {
   o[u"mode"_qs] = known ? JsonText(ModeKey(sizing.mode)) : QJsonValue();
   o[u"line"_qs] = known ? JsonText(sizing.project->fields.line) : QJsonValue();
   o[u"warnings"_qs] = QJsonArray::fromStringList(sizing.warnings);
+  o[u"property_source"_qs] = PropertySourceKey(sizing.propertiesUsed());
   o[u"line_size"_qs] = shown ? JsonText(shown->lineSize) : QJsonValue();
   o[u"description"_qs] = shown ? JsonText(shown->description) : QJsonValue();
   o[u"total_pressure_drop"_qs] = shown ? JsonText(shown->totalPressureDrop) : QJsonValue();

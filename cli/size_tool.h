@@ -32,6 +32,7 @@ struct FileSizing {
   std::optional<ProjectData> project;
   UnitSystem unit = UnitSystem::IP;
   WorkingMode mode = WorkingMode::Design;
+  PropertySource propertySource = PropertySource::Correlations;  // as chosen
 
   std::optional<CalculateResult> calculation;
 
@@ -47,6 +48,9 @@ struct FileSizing {
   const ShownResult* shown() const;
   // Why the run showed no result: a check's or the sizing's refusal.
   std::optional<Refusal> refusal() const;
+  // Where the file's refrigerant took its properties from (the choice when
+  // the file names no refrigerant the program knows).
+  PropertySource propertiesUsed() const;
   int exitStatus() const;
 };
 
@@ -58,9 +62,10 @@ QLocale ProjectFileLocale();
 // runs Calculate on it with no earlier design pressure drop, and, when
 // `minimumCapacity` is given (in the file's unit system), sizes the
 // part-load riser as the double riser window does. Numbers are read in
-// `locale`.
+// `locale`; `properties` is the property source chosen.
 FileSizing SizeProject(const QString& path, const ProjectData& project, const std::optional<QString>& minimumCapacity,
-                       const QLocale& locale = ProjectFileLocale());
+                       const QLocale& locale = ProjectFileLocale(),
+                       PropertySource properties = PropertySource::Correlations);
 
 // A readable block with the main window's labels and units.
 QString SizingText(const FileSizing& sizing);

@@ -35,4 +35,24 @@ QString NoFlowMessage(const QString& reason) {
   return QStringLiteral("The line cannot be sized with this data: %1").arg(reason);
 }
 
+QString NearCriticalMessage(const QString& temperature, const QString& value, const QString& refrigerant,
+                            const QString& highest) {
+  return QStringLiteral(
+             "The %1 of %2 is too close to the critical temperature of %3: its reference equation is used for "
+             "saturation up to %4, 5 K below the critical temperature.")
+      .arg(temperature, value, refrigerant, highest);
+}
+
+QString BelowEquationMessage(const QString& temperature, const QString& value, const QString& refrigerant,
+                             const QString& lowest) {
+  return QStringLiteral("The %1 of %2 is below %4, the lowest temperature of the reference equation of %3.")
+      .arg(temperature, value, refrigerant, lowest);
+}
+
+QString AboveEquationMessage(const QString& temperature, const QString& value, const QString& refrigerant,
+                             const QString& highest) {
+  return QStringLiteral("The %1 of %2 is above %4, the highest temperature of the reference equation of %3.")
+      .arg(temperature, value, refrigerant, highest);
+}
+
 }  // namespace kestrin

@@ -27,5 +27,14 @@ QString MessageText(Message message);
 QString UnknownTubeMessage(const QString& typed);
 QString FittingCountNotNumberMessage(int fittingType, const QString& stored);
 QString NoFlowMessage(const QString& reason);
+// A temperature the reference equation of `refrigerant` is not used at;
+// `temperature` names it ("condensing temperature"), the values are texts
+// with their units.
+QString NearCriticalMessage(const QString& temperature, const QString& value, const QString& refrigerant,
+                            const QString& highest);
+QString BelowEquationMessage(const QString& temperature, const QString& value, const QString& refrigerant,
+                             const QString& lowest);
+QString AboveEquationMessage(const QString& temperature, const QString& value, const QString& refrigerant,
+                             const QString& highest);
 
 }  // namespace kestrin

@@ -38,8 +38,9 @@ enum class RefusalReason {
   RiserTooLong,    // riser longer than the whole line
   UnknownTube,     // a tube to check that the catalogue does not hold
   FittingCountNotNumber,
-  NoFlow,      // the data give no physical flow to size
-  NoPipeSize,  // no tube keeps the pressure drop below the design drop
+  NoFlow,                // the data give no physical flow to size
+  OutsidePropertyRange,  // a temperature the reference equation of state is not used at
+  NoPipeSize,            // no tube keeps the pressure drop below the design drop
   NoRiserOnLiquidLine,
   FileUnusable,  // a project file that cannot be read or applied
   Usage,         // a command line that cannot be followed

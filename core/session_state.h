@@ -24,6 +24,9 @@ struct SessionState {
   UnitSystem unitHistory = UnitSystem::IP;        // history
   WorkingMode mode = WorkingMode::Design;         // pro
   WorkingMode modeHistory = WorkingMode::Design;  // processhistory
+  // The property source chosen for the refrigerants that have correlations;
+  // the program keeps it in its settings, not in project files.
+  PropertySource propertySource = PropertySource::Correlations;
 
   StoredFittingCounts fittingCounts;  // fit1..fit10
 

@@ -330,6 +330,7 @@ void Frmmain::BuildMenuBar() {
   QMenu* setup = addMenu("setup", "&Set up");
   QAction* process = addItem(setup, "Process", "Process");
   QAction* units = addItem(setup, "units", "Units");
+  QAction* properties = addItem(setup, "properties", "Properties");
 
   QMenu* help = addMenu("help", "&Help");
   QAction* guide = addItem(help, "pipingGuide", "Kestrin Piping Guide");
@@ -341,6 +342,7 @@ void Frmmain::BuildMenuBar() {
   connect(exit, &QAction::triggered, this, &Frmmain::close);
   connect(process, &QAction::triggered, this, &Frmmain::ShowProcessDialog);
   connect(units, &QAction::triggered, this, &Frmmain::ShowUnitsDialog);
+  connect(properties, &QAction::triggered, this, &Frmmain::ShowPropertiesDialog);
 }
 
 QAction* Frmmain::menuAction(const QString& objectName) const {

@@ -79,12 +79,16 @@ class Frmmain : public QMainWindow {
   // if chosen in their dialogs (nothing converted), captions and lists of the
   // new unit system and mode, and then `designDropText` put back into Cmbdpd.
   void restoreUnitAndMode(UnitSystem unit, WorkingMode mode, const QString& designDropText);
+  // As OK in the properties window: on a real change the outputs and the
+  // double riser results are emptied, since they came from the other
+  // source; the inputs stay.
+  void applyPropertySource(PropertySource source);
 
   // --- Menu bar ------------------------------------------------------------
   // The menu entries by object name: "open", "save", "Printsetup", "print",
-  // "exit", "Process", "units", "pipingGuide", "web", "About". Null for an
-  // unknown name. Process, units and exit are connected here; the others are
-  // for their commands to connect.
+  // "exit", "Process", "units", "properties", "pipingGuide", "web", "About".
+  // Null for an unknown name. Process, units, properties and exit are
+  // connected here; the others are for their commands to connect.
   QAction* menuAction(const QString& objectName) const;
 
  public Q_SLOTS:
@@ -96,6 +100,8 @@ class Frmmain : public QMainWindow {
   void ClearRiserResults();
   void ShowUnitsDialog();
   void ShowProcessDialog();
+  // Keeps the choice among the program's settings too.
+  void ShowPropertiesDialog();
 
  Q_SIGNALS:
   void fittingsRequested();     // "Add Fitting" pressed

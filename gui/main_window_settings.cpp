@@ -1,9 +1,12 @@
-// The unit system and the working mode as the main window follows them: the
-// dialogs choose, the window converts, relabels and refills its lists.
+// The unit system, the working mode and the property source as the main
+// window follows them: the dialogs choose, the window converts, relabels and
+// refills its lists.
 
 #include "gui/dialogs/frmprocess.h"
+#include "gui/dialogs/frmproperties.h"
 #include "gui/dialogs/frmunit.h"
 #include "gui/frmmain.h"
+#include "gui/property_setting.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -19,6 +22,13 @@ void Frmmain::ShowUnitsDialog() {
 void Frmmain::ShowProcessDialog() {
   Frmprocess dialog(session_.mode, this);
   if (dialog.exec() == QDialog::Accepted) applyWorkingMode(dialog.chosenMode());
+}
+
+void Frmmain::ShowPropertiesDialog() {
+  Frmproperties dialog(session_.propertySource, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  applyPropertySource(dialog.chosenSource());
+  StorePropertySource(dialog.chosenSource());
 }
 
 void Frmmain::applyUnitSystem(UnitSystem unit) {
@@ -42,6 +52,13 @@ void Frmmain::applyWorkingMode(WorkingMode mode) {
     ShowModeList(mode);
   }
   session_.modeHistory = mode;
+}
+
+void Frmmain::applyPropertySource(PropertySource source) {
+  if (session_.propertySource == source) return;
+  session_.propertySource = source;
+  ClearOutputs();
+  ClearRiserResults();
 }
 
 void Frmmain::restoreUnitAndMode(UnitSystem unit, WorkingMode mode, const QString& designDropText) {

@@ -4,6 +4,7 @@
 #include "gui/help/help_commands.h"
 #include "gui/print_commands.h"
 #include "gui/project_commands.h"
+#include "gui/property_setting.h"
 #include "gui/window_commands.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@ MainOutputTexts ReportOutputsOf(const Frmmain& main) { return {main.outputTexts(
 }  // namespace
 
 Program::Program() : print_(std::make_unique<PrintCommands>(session_, &main_)) {
+  session_.propertySource = StoredPropertySource();
   ConnectSizingWindows(main_);
   ConnectProjectCommands(main_);
   ConnectMenus();

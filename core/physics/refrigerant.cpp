@@ -10,11 +10,16 @@ struct NamedRefrigerant {
   const char16_t* name;
 };
 
-constexpr std::array<NamedRefrigerant, 4> kRefrigerants = {{
+constexpr std::array<NamedRefrigerant, 9> kRefrigerants = {{
     {Refrigerant::R22, u"R22"},
     {Refrigerant::R134a, u"R134a"},
     {Refrigerant::R407C, u"R407C"},
     {Refrigerant::R404A, u"R404A"},
+    {Refrigerant::R410A, u"R410A"},
+    {Refrigerant::R32, u"R32"},
+    {Refrigerant::R1234yf, u"R1234yf"},
+    {Refrigerant::R290, u"R290"},
+    {Refrigerant::R507A, u"R507A"},
 }};
 
 }  // namespace

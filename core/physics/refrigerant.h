@@ -1,5 +1,7 @@
 #pragma once
-// The four refrigerants the program knows, by the names the user picks.
+// The refrigerants the program knows, by the names the user picks: the four
+// of the property correlations first, then those that only the reference
+// equations of state describe.
 
 #include <QString>
 #include <QStringList>
@@ -8,12 +10,13 @@
 
 namespace kestrin {
 
-enum class Refrigerant { R22, R134a, R407C, R404A };
+enum class Refrigerant { R22, R134a, R407C, R404A, R410A, R32, R1234yf, R290, R507A };
 
-// "R22", "R134a", "R407C", "R404A", in the order of the refrigerant list.
+// "R22", "R134a", "R407C", "R404A", "R410A", "R32", "R1234yf", "R290",
+// "R507A", in the order of the refrigerant list.
 QStringList RefrigerantNames();
 QString RefrigerantName(Refrigerant refrigerant);
-// Exact, case-sensitive match with one of the four names.
+// Exact, case-sensitive match with one of the names.
 std::optional<Refrigerant> RefrigerantFromName(const QString& name);
 
 }  // namespace kestrin

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace kestrin {
 namespace {
@@ -17,7 +18,12 @@ double Evaluate(const Polynomial& p, double t) {
   return value;
 }
 
+constexpr double kNotDescribed = std::numeric_limits<double>::quiet_NaN();
+
+// A refrigerant without correlations gets NaN, which no line accepts as a
+// flow, rather than another refrigerant's coefficients.
 double Evaluate(const Correlation& correlation, Refrigerant refrigerant, double t) {
+  if (!HasCorrelations(refrigerant)) return kNotDescribed;
   return Evaluate(correlation[static_cast<std::size_t>(refrigerant)], t);
 }
 
@@ -100,6 +106,8 @@ double KelvinToFahrenheit(double k) { return 32.0 + 1.8 * (k - kKelvinAtZeroCels
 
 }  // namespace
 
+bool HasCorrelations(Refrigerant r) { return static_cast<std::size_t>(r) < std::tuple_size_v<Correlation>; }
+
 double LiquidEnthalpy(Refrigerant r, double t) { return Evaluate(kLiquidEnthalpy, r, t); }
 double VapourEnthalpy(Refrigerant r, double t) { return Evaluate(kVapourEnthalpy, r, t); }
 
@@ -114,6 +122,7 @@ double VapourViscosity(Refrigerant r, double t) { return Evaluate(kVapourViscosi
 double SaturationPressure(Refrigerant r, double t) { return Evaluate(kSaturationPressure, r, t); }
 
 double DischargeTemperature(Refrigerant r, double condensingF, double evaporatingF, double suctionGasF) {
+  if (!HasCorrelations(r)) return kNotDescribed;
   double condensingPsia = SaturationPressure(r, condensingF);
   double evaporatingPsia = SaturationPressure(r, evaporatingF);
   if (r == Refrigerant::R22) {

@@ -1,5 +1,5 @@
 #pragma once
-// Thermophysical properties of the four refrigerants as polynomial
+// Thermophysical properties of four refrigerants as polynomial
 // correlations in temperature. IP units throughout: degrees F, Btu/lb,
 // lb/ft3, lb/(ft h), psia. Each correlation is evaluated wherever it is
 // asked, without clamping.
@@ -7,6 +7,10 @@
 #include "core/physics/refrigerant.h"
 
 namespace kestrin {
+
+// Whether the correlations describe the refrigerant: the four first ones of
+// the list. Every function below gives NaN for the others.
+bool HasCorrelations(Refrigerant refrigerant);
 
 double LiquidEnthalpy(Refrigerant refrigerant, double temperatureF);
 double VapourEnthalpy(Refrigerant refrigerant, double temperatureF);

@@ -1,6 +1,7 @@
 #include "core/report/report_model.h"
 
 #include "core/line_type.h"
+#include "core/physics/reference/reference_fluid.h"
 #include "core/report/report_dates.h"
 #include "core/sizing/result_presenter.h"
 #include "core/units/number_text.h"
@@ -158,12 +159,22 @@ ReportInputs ReportInputsOf(const MainFieldTexts& fields, const MainOutputTexts&
   inputs.riserOutput2 = state.riserOutput2;
   inputs.unit = state.unit;
   inputs.mode = state.mode;
+  inputs.propertySource = state.propertySource;
   inputs.title = ReportTitleOf(state);
   return inputs;
 }
 
 MainOutputTexts MainOutputTextsOf(const ShownResult& result, bool doubleRiser) {
   return {static_cast<const OutputTexts&>(result), doubleRiser};
+}
+
+QString ReportPropertiesText(const QString& refrigerant, PropertySource chosen) {
+  const std::optional<Refrigerant> known = RefrigerantFromName(refrigerant);
+  if (!known || PropertySourceFor(*known, chosen) != PropertySource::Reference) return {};
+  const ReferenceFluid* fluid = ReferenceFluid::Find(refrigerant);
+  if (!fluid) return {};
+  return QStringLiteral("Properties of %1 from its reference equation of state: %2.")
+      .arg(refrigerant, fluid->EquationSource());
 }
 
 QString ReportBannerText() {
@@ -268,6 +279,8 @@ ReportModel BuildReport(const ReportInputs& in, const QDateTime& now, const QLoc
               model.drawing == ReportDrawing::Trap ? QStringLiteral("Trap") : QStringLiteral("Riser"),
               ReportTextStyle::DrawingCaption, 375);
 
+  sheet.Label(QStringLiteral("Lblproperties"), 120, 15150, 10575,
+              ReportPropertiesText(in.fields.refrigerant, in.propertySource), ReportTextStyle::Note, 420);
   sheet.Label(QStringLiteral("Text1"), 120, 15720, 6255, ReportBannerText(), ReportTextStyle::Banner);
   sheet.Label(QStringLiteral("Text3"), 120, 15960, 6735, ReportContactText(), ReportTextStyle::Contact, 195);
 

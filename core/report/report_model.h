@@ -5,6 +5,7 @@
 // painter only draws what this holds.
 
 #include "core/main_fields.h"
+#include "core/physics/property_source.h"
 #include "core/session_state.h"
 #include "core/sizing/fitting_table.h"
 #include "core/units/units.h"
@@ -47,6 +48,8 @@ struct ReportInputs {
   QString riserOutput2;  // and its velocity
   UnitSystem unit = UnitSystem::IP;
   WorkingMode mode = WorkingMode::Design;
+  // As chosen: the refrigerant decides whether its properties come from it.
+  PropertySource propertySource = PropertySource::Correlations;
   ReportTitle title;
 };
 
@@ -113,6 +116,10 @@ ReportInputs ReportInputsOf(const MainFieldTexts& fields, const MainOutputTexts&
 
 // The output texts of a sizing run as the main window shows them.
 MainOutputTexts MainOutputTextsOf(const ShownResult& result, bool doubleRiser = false);
+
+// The line above the foot that names where the refrigerant's properties
+// came from and the paper of its equation; empty for the correlations.
+QString ReportPropertiesText(const QString& refrigerant, PropertySource chosen);
 
 // The fixed lines at the foot of the sheet.
 QString ReportBannerText();

@@ -89,7 +89,7 @@ Outcome<TypedNumbers> Check(MainFieldTexts& f, UnitSystem unit, WorkingMode mode
 // The design case in IP units: typed IP values as they are, SI values by
 // the exact factors. dpd only in design mode.
 DesignCase Store(const MainFieldTexts& f, const TypedNumbers& n, UnitSystem unit, WorkingMode mode,
-                 const FittingCounts& counts, double previousDesignDropPsi) {
+                 const FittingCounts& counts, double previousDesignDropPsi, PropertySource properties) {
   const bool ip = unit == UnitSystem::IP;
   auto temperature = [&](double typed) { return ip ? typed : CelsiusToFahrenheit(typed); };
   auto scaled = [&](double typed, double factor) { return typed * (ip ? 1.0 : factor); };
@@ -106,6 +106,7 @@ DesignCase Store(const MainFieldTexts& f, const TypedNumbers& n, UnitSystem unit
   c.riserLengthFt = scaled(n.riserLength, kMetresToFeet);
   c.additionalLossPsi = scaled(n.additionalLoss, kBarToPsi);
   c.fittings = counts;
+  c.properties = PropertySourceFor(c.refrigerant, properties);
   return c;
 }
 
@@ -139,7 +140,8 @@ Outcome<FittingCounts> FittingCountsOf(const StoredFittingCounts& stored, const 
 }
 
 CalculateResult RunCalculate(const MainFieldTexts& fields, UnitSystem unit, WorkingMode mode,
-                             const StoredFittingCounts& counts, double previousDesignDropPsi, const QLocale& locale) {
+                             const StoredFittingCounts& counts, double previousDesignDropPsi, const QLocale& locale,
+                             PropertySource properties) {
   CalculateResult result{fields, CheckRefused{}};
   const Outcome<TypedNumbers> numbers = Check(result.fields, unit, mode, locale);
   if (!numbers.ok()) {
@@ -154,7 +156,7 @@ CalculateResult RunCalculate(const MainFieldTexts& fields, UnitSystem unit, Work
 
   const TypedNumbers& n = numbers.value();
   AcceptedCase accepted;
-  accepted.stored = Store(result.fields, n, unit, mode, fittingCounts.value(), previousDesignDropPsi);
+  accepted.stored = Store(result.fields, n, unit, mode, fittingCounts.value(), previousDesignDropPsi, properties);
   accepted.offerDoubleRiser = n.riserLength > 0 && accepted.stored.line != LineType::Liquid;
   const Outcome<LineEvaluation> evaluation = SizeLine(accepted.stored, mode, n.checkedSizeIndex);
   if (!evaluation.ok()) {
@@ -164,7 +166,7 @@ CalculateResult RunCalculate(const MainFieldTexts& fields, UnitSystem unit, Work
   const LineProfile& profile = ProfileOf(accepted.stored.line);
   const DesignCase& stored = accepted.stored;
   const LineReadings readings = ReadLine(*SaturationCurveOf(stored, stored.line), stored,
-                                         profile.fluid(stored, stored.capacityTons), evaluation.value());
+                                         evaluation.value().flow, evaluation.value());
   const Presentation presentation{unit, mode, n.riserLength, locale};
   result.state = Sized{accepted, evaluation.value(), readings,
                        PresentLineResult(profile, evaluation.value(), readings, presentation)};

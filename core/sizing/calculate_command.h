@@ -60,8 +60,10 @@ struct CalculateResult {
 Outcome<FittingCounts> FittingCountsOf(const StoredFittingCounts& stored, const QLocale& locale);
 
 // `counts` are fit1..fit10 as stored; `previousDesignDropPsi` is the dpd the
-// last design-mode run left.
+// last design-mode run left; `properties` is the property source the user
+// chose (refrigerants without correlations take the reference equations).
 CalculateResult RunCalculate(const MainFieldTexts& fields, UnitSystem unit, WorkingMode mode,
-                             const StoredFittingCounts& counts, double previousDesignDropPsi, const QLocale& locale);
+                             const StoredFittingCounts& counts, double previousDesignDropPsi, const QLocale& locale,
+                             PropertySource properties = PropertySource::Correlations);
 
 }  // namespace kestrin

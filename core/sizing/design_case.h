@@ -3,6 +3,7 @@
 // command stores them.
 
 #include "core/line_type.h"
+#include "core/physics/property_source.h"
 #include "core/physics/refrigerant.h"
 #include "core/sizing/fitting_table.h"
 
@@ -21,6 +22,9 @@ struct DesignCase {
   double additionalLossPsi = 0;  // al
   double designDropPsi = 0;      // dpd: kept from the last design-mode run
   FittingCounts fittings{};      // fit1..fit10
+  // Where the refrigerant's properties come from: the user's choice, or the
+  // reference equations for a refrigerant without correlations.
+  PropertySource properties = PropertySource::Correlations;
 
   // tliq: the liquid temperature, ct + 1 - sc.
   double LiquidTemperatureF() const { return condensingF + 1.0 - subcoolF; }

@@ -4,6 +4,7 @@
 #include "core/physics/friction_factor.h"
 #include "core/physics/refrigerant_properties.h"
 #include "core/physics/tube_catalogue.h"
+#include "core/sizing/reference_line_fluids.h"
 
 #include <cmath>
 
@@ -24,15 +25,25 @@ FluidState Flow(double capacityTons, double refrigeratingEffect, double viscosit
   return {refrigeratingEffect, capacityTons * kBtuPerHourPerTon / refrigeratingEffect, viscosity, density};
 }
 
+Outcome<FluidState> Flow(double capacityTons, const Outcome<LineFluidProperties>& reference) {
+  if (!reference.ok()) return reference.refusal();
+  const LineFluidProperties& p = reference.value();
+  return Flow(capacityTons, p.refrigeratingEffect, p.viscosity, p.density);
+}
+
+bool FromReference(const DesignCase& c) { return c.properties == PropertySource::Reference; }
+
 // Suction gas: vapour properties at the suction gas temperature.
-FluidState SuctionFluid(const DesignCase& c, double capacityTons) {
+Outcome<FluidState> SuctionFluid(const DesignCase& c, double capacityTons) {
+  if (FromReference(c)) return Flow(capacityTons, ReferenceSuctionGas(c));
   const double tvap = c.SuctionGasTemperatureF();
   return Flow(capacityTons, RefrigeratingEffect(c.refrigerant, c.LiquidTemperatureF(), tvap),
               VapourViscosity(c.refrigerant, tvap), VapourDensity(c.refrigerant, tvap));
 }
 
 // Hot gas: properties at the end of the compression from the suction gas state.
-FluidState DischargeFluid(const DesignCase& c, double capacityTons) {
+Outcome<FluidState> DischargeFluid(const DesignCase& c, double capacityTons) {
+  if (FromReference(c)) return Flow(capacityTons, ReferenceHotGas(c));
   const double tvap = c.SuctionGasTemperatureF();
   const double discharge = DischargeTemperature(c.refrigerant, c.condensingF, c.evaporatingF, tvap);
   return Flow(capacityTons, RefrigeratingEffect(c.refrigerant, c.LiquidTemperatureF(), tvap),
@@ -40,9 +51,11 @@ FluidState DischargeFluid(const DesignCase& c, double capacityTons) {
               DischargeGasDensity(c.refrigerant, c.condensingF, c.evaporatingF, tvap));
 }
 
-// Liquid: the mass flow takes the refrigerating effect between saturated
-// liquid at condensing and saturated vapour at evaporating temperature.
-FluidState LiquidFluid(const DesignCase& c, double capacityTons) {
+// Liquid: the correlations take the mass flow from the refrigerating effect
+// between saturated liquid at condensing and saturated vapour at evaporating
+// temperature.
+Outcome<FluidState> LiquidFluid(const DesignCase& c, double capacityTons) {
+  if (FromReference(c)) return Flow(capacityTons, ReferenceLiquid(c));
   const double tliq = c.LiquidTemperatureF();
   return Flow(capacityTons, RefrigeratingEffect(c.refrigerant, c.condensingF, c.evaporatingF),
               LiquidViscosity(c.refrigerant, tliq), LiquidDensity(c.refrigerant, tliq));
@@ -69,7 +82,9 @@ Outcome<FluidState> FlowOf(const LineProfile& profile, const DesignCase& designC
   if (!PositiveFinite(capacityTons))
     return Refusal{NoFlowMessage(QStringLiteral("the capacity must be above 0.")), DesignField::Capacity,
                    RefusalReason::NoFlow};
-  const FluidState flow = profile.fluid(designCase, capacityTons);
+  const Outcome<FluidState> state = profile.fluid(designCase, capacityTons);
+  if (!state.ok()) return state.refusal();
+  const FluidState& flow = state.value();
   if (!PositiveFinite(flow.refrigeratingEffect) || !PositiveFinite(flow.massFlowLbPerHour))
     return Refusal{NoFlowMessage(QStringLiteral("the refrigerating effect is not positive at these temperatures.")),
                    DesignField::None, RefusalReason::NoFlow};
@@ -86,6 +101,7 @@ Outcome<FluidState> FlowOf(const LineProfile& profile, const DesignCase& designC
 
 LineEvaluation EvaluateSize(const DesignCase& designCase, const FluidState& flow, int sizeIndex) {
   LineEvaluation e;
+  e.flow = flow;
   e.sizeIndex = sizeIndex;
   const double d = TubeInsideDiameter(sizeIndex);
   e.reynolds = ReynoldsNumber(flow.massFlowLbPerHour, flow.viscosity, d);

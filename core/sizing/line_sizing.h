@@ -32,8 +32,10 @@ struct VelocityBand {
 
 struct LineProfile {
   LineType line;
-  // Mass flow, viscosity and density of the flow for this capacity.
-  FluidState (*fluid)(const DesignCase& designCase, double capacityTons);
+  // Mass flow, viscosity and density of the flow for this capacity, from the
+  // design case's property source; a refusal when its equation is not used
+  // at these temperatures.
+  Outcome<FluidState> (*fluid)(const DesignCase& designCase, double capacityTons);
   std::optional<VelocityBand> bandIP;
   std::optional<VelocityBand> bandSI;
   // Design mode shows the traps of the riser (the liquid line shows "0").
@@ -44,6 +46,7 @@ const LineProfile& ProfileOf(LineType line);
 
 // One tube size evaluated, IP units.
 struct LineEvaluation {
+  FluidState flow;  // the flow the size was evaluated with
   int sizeIndex = 0;
   double reynolds = 0;
   double frictionFactor = 0;
@@ -54,7 +57,8 @@ struct LineEvaluation {
 
 // The flow of `capacityTons`, or a refusal when the data give no physical
 // flow (a zero or negative refrigerating effect, capacity, density or
-// viscosity, or one that is not finite).
+// viscosity, or one that is not finite) or its reference equation is not
+// used at these temperatures.
 Outcome<FluidState> FlowOf(const LineProfile& profile, const DesignCase& designCase, double capacityTons);
 
 LineEvaluation EvaluateSize(const DesignCase& designCase, const FluidState& flow, int sizeIndex);

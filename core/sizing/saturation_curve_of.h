@@ -10,7 +10,8 @@
 namespace kestrin {
 
 // The curve of the refrigerant's property source for `line`: the cubic of
-// the correlations whatever the line.
+// the correlations whatever the line, or the reference equation's dew
+// pressure on the gas lines and bubble pressure on the liquid line.
 std::unique_ptr<const SaturationCurve> SaturationCurveOf(const DesignCase& designCase, LineType line);
 
 }  // namespace kestrin

@@ -139,6 +139,16 @@ const GoldenRun kGoldenRuns[] = {
     {"suction-r22-ip-design.txt", {"suction-r22-ip-design.kst"}},
     {"risers-at-10-tons.txt", {"--min-capacity", "10", "discharge-r22-ip-riser.kst", "suction-r22-ip-riser.kst"}},
     {"suction-r407c-si-design.txt", {"suction-r407c-si-design.kst"}},
+    {"suction-r32-si-design.jsonl", {"--json", "suction-r32-si-design.kst"}},
+    {"discharge-r410a-ip-riser.jsonl", {"--json", "--min-capacity", "5", "discharge-r410a-ip-riser.kst"}},
+    {"liquid-r290-si-design.jsonl", {"--json", "liquid-r290-si-design.kst"}},
+    {"reference-properties.jsonl",
+     {"--json", "--properties-source", "reference", "suction-r22-ip-design.kst", "discharge-r134a-ip-design.kst",
+      "liquid-r404a-ip-design.kst", "suction-r407c-si-design.kst"}},
+    {"fluid-r32.jsonl", {"--fluid", "R32", "--json"}},
+    {"fluid-r410a.jsonl", {"--fluid", "R410A", "--json"}},
+    {"fluid-r410a.txt", {"--fluid", "R410A"}},
+    {"fluid-r22-correlations.jsonl", {"--fluid", "R22", "--json"}},
 };
 
 std::string GoldenName(const testing::TestParamInfo<GoldenRun>& info) {

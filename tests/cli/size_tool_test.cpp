@@ -45,7 +45,7 @@ QJsonObject JsonOf(const QString& line) {
 // The keys of the line and of its raw numbers, in any order.
 QStringList Keys(const QString& jsonLine) {
   QStringList keys;
-  static const QRegularExpression key(uR"re([{,]"([a-z_]+)":)re"_s);
+  static const QRegularExpression key(uR"re([{,]"([a-z_0-9]+)":)re"_s);
   for (const QRegularExpressionMatch& match : key.globalMatch(jsonLine)) keys += match.captured(1);
   keys.sort();
   return keys;
@@ -74,11 +74,17 @@ const QStringList kResultKeys = {u"file"_s,
                                  u"saturation_drop"_s,
                                  u"oil_return"_s,
                                  u"flash_gas"_s,
+                                 u"property_source"_s,
                                  u"raw"_s,
                                  u"pressure_drop_psi"_s,
                                  u"velocity_fps"_s,
                                  u"equivalent_length_ft"_s,
-                                 u"saturation_drop_f"_s};
+                                 u"saturation_drop_f"_s,
+                                 u"mass_flow_lb_h"_s,
+                                 u"density_lb_ft3"_s,
+                                 u"viscosity_lb_ft_h"_s,
+                                 u"reynolds"_s,
+                                 u"friction_factor"_s};
 
 TEST(SizeToolArguments, OptionsAndUsageErrors) {
   struct Row {
@@ -103,6 +109,11 @@ TEST(SizeToolArguments, OptionsAndUsageErrors) {
       {{"--min-capacity", "10,5", "a.kst"}, "needs a number"},  // decimal point on every machine
       {{"--jsn", "a.kst"}, "unknown option \"--jsn\""},
       {{"-j", "a.kst"}, "unknown option \"-j\""},
+      {{"--properties-source", "reference", "a.kst"}, "", false, nullptr, 1},
+      {{"--properties-source", "tables", "a.kst"}, "is correlations or reference, not \"tables\""},
+      {{"--fluid", "R32", "--json"}, "", true},
+      {{"--fluid", "r32"}, "--fluid does not know \"r32\" (R22, R134a, R407C, R404A, R410A, R32"},
+      {{"--fluid", "R32", "a.kst"}, "--fluid prints a table and sizes no project file"},
   };
   for (const Row& row : rows) {
     QStringList arguments;
@@ -167,7 +178,7 @@ TEST(SizeToolJson, RefusedAndUnreadableFilesGiveNullResults) {
     EXPECT_EQ(row.sizing.exitStatus(), row.exitStatus);
     const QString line = SizingJson(row.sizing, true);
     EXPECT_FALSE(line.contains(u'\n'));
-    QStringList keys = kResultKeys.mid(0, 19);
+    QStringList keys = kResultKeys.mid(0, 20);
     keys += u"riser"_s;
     EXPECT_EQ(Keys(line), Sorted(keys));
     const QJsonObject o = JsonOf(line);

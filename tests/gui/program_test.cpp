@@ -2,6 +2,7 @@
 // command, and a project file named at start opens as "&Open" opens it.
 
 #include "gui/program.h"
+#include "gui/property_setting.h"
 #include "gui/window_test_support.h"
 
 #include <QAction>
@@ -21,12 +22,15 @@ const QString kExamples = QStringLiteral(KESTRIN_EXAMPLES_DIR);
 class ProgramTest : public QObject {
   Q_OBJECT
 
+  testing::IsolatedSettings settings_;
+
  private Q_SLOTS:
   void menuEntriesOpenTheirDialogs_data() {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("dialog");
     QTest::newRow("Units") << QStringLiteral("units") << QStringLiteral("Frmunit");
     QTest::newRow("Process") << QStringLiteral("Process") << QStringLiteral("Frmprocess");
+    QTest::newRow("Properties") << QStringLiteral("properties") << QStringLiteral("Frmproperties");
     QTest::newRow("Print") << QStringLiteral("print") << QStringLiteral("Frmtitle");
     QTest::newRow("About") << QStringLiteral("About") << QStringLiteral("frmAbout");
     QTest::newRow("Open") << QStringLiteral("open") << QString();
@@ -68,6 +72,15 @@ class ProgramTest : public QObject {
     QTest::mouseClick(program.mainWindow().findChild<QPushButton*>(QStringLiteral("Cmdfitting")), Qt::LeftButton);
     Q_EMIT program.mainWindow().doubleRiserRequested();
     QTRY_COMPARE(seen, QStringList({QStringLiteral("Frmfitting"), QStringLiteral("Frmdoubleriser")}));
+  }
+
+  // The property source is a setting of the program: a new start takes the
+  // last choice kept.
+  void startsWithThePropertySourceKept() {
+    QCOMPARE(Program().session().propertySource, PropertySource::Correlations);
+    StorePropertySource(PropertySource::Reference);
+    QCOMPARE(Program().session().propertySource, PropertySource::Reference);
+    StorePropertySource(PropertySource::Correlations);
   }
 
   void exitEndsTheProgram() {

@@ -3,6 +3,7 @@
 
 #include "gui/frmmain.h"
 #include "gui/frmmain_test_case.h"
+#include "gui/property_setting.h"
 #include "gui/window_test_support.h"
 
 #include <QAction>
@@ -38,6 +39,7 @@ const QStringList kSiDrops = {u"0.05"_s, u"0.1"_s, u"0.2"_s, u"0.3"_s, u"0.4"_s}
 class SettingsDialogsTest : public QObject {
   Q_OBJECT
 
+  IsolatedSettings settings_;
   std::unique_ptr<SessionState> session_;
   std::unique_ptr<Frmmain> window_;
 
@@ -59,7 +61,9 @@ class SettingsDialogsTest : public QObject {
         if (button->isChecked()) tickedAtOpening = button->objectName();
       }
       KESTRIN_FIND(QRadioButton, choice, frame, option);
-      QTest::mouseClick(choice, Qt::LeftButton);
+      // On the indicator: a button takes clicks on its indicator and
+      // caption only, and a short caption leaves the button's middle empty.
+      QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(choice->height() / 2, choice->height() / 2));
       if (leave == Leave::ByOk) {
         auto* ok = dialog->findChild<QPushButton*>();
         QVERIFY(ok && ok->text() == u"OK"_s);
@@ -76,6 +80,9 @@ class SettingsDialogsTest : public QObject {
   }
   QString ChooseProcess(const char* option, Leave leave = Leave::ByOk) {
     return Choose("Process", "Frmprocess", "Process", option, leave);
+  }
+  QString ChooseProperties(const char* option, Leave leave = Leave::ByOk) {
+    return Choose("properties", "Frmproperties", "Properties", option, leave);
   }
 
   void CalculateQuietly() {
@@ -172,6 +179,48 @@ class SettingsDialogsTest : public QObject {
     QCOMPARE(window_->outputTexts(), OutputTexts{});
     QVERIFY(!window_->doubleRiserAccepted());
     QVERIFY(session_->riserOutput1.isEmpty());
+  }
+
+  // A change of property source empties the outputs and the accepted riser,
+  // as they came from the other source, keeps the inputs, and is kept among
+  // the program's settings; closing or the same choice changes nothing.
+  void propertySourceChangeEmptiesTheOutputsAndIsKept() {
+    QVERIFY(TypeCase(window_.get(), SuctionCaseIP()));
+    CalculateQuietly();
+    const OutputTexts fromCorrelations = window_->outputTexts();
+    const MainFieldTexts inputs = window_->inputTexts();
+
+    QCOMPARE(ChooseProperties("reference", Leave::ByClosing), u"correlations"_s);
+    QCOMPARE(ChooseProperties("correlations"), u"correlations"_s);
+    QCOMPARE(window_->outputTexts(), fromCorrelations);
+
+    window_->setDoubleRiserAccepted(true);
+    session_->riserOutput1 = u"1 1/8"_s;
+    QCOMPARE(ChooseProperties("reference"), u"correlations"_s);
+    QCOMPARE(session_->propertySource, PropertySource::Reference);
+    QCOMPARE(StoredPropertySource(), PropertySource::Reference);
+    QCOMPARE(window_->outputTexts(), OutputTexts{});
+    QVERIFY(!window_->doubleRiserAccepted());
+    QVERIFY(session_->riserOutput1.isEmpty());
+    QCOMPARE(window_->inputTexts(), inputs);
+
+    CalculateQuietly();
+    QCOMPARE(window_->outputTexts().lineSize, fromCorrelations.lineSize);
+    QVERIFY(window_->outputTexts().velocity != fromCorrelations.velocity);
+    QCOMPARE(ChooseProperties("correlations"), u"reference"_s);
+    QCOMPARE(session_->propertySource, PropertySource::Correlations);
+    QCOMPARE(StoredPropertySource(), PropertySource::Correlations);
+  }
+
+  // The new refrigerants follow the four in the list and size like them.
+  void newRefrigerantsFollowTheFourAndSize() {
+    const QComboBox* list = window_->findChild<QComboBox*>(u"Cmbrt"_s);
+    QCOMPARE(Items(list), (QStringList{u"R22"_s, u"R134a"_s, u"R407C"_s, u"R404A"_s, u"R410A"_s, u"R32"_s, u"R1234yf"_s,
+                                       u"R290"_s, u"R507A"_s}));
+    TypedCase r32 = SuctionCaseIP();
+    r32.refrigerant = u"R32"_s;
+    QVERIFY(TypeCase(window_.get(), r32));
+    CalculateQuietly();
   }
 
   void designToCheckingAndBackRelistsTheDesignDrop() {

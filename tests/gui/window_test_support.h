@@ -10,7 +10,9 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSettings>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -128,5 +130,22 @@ inline void TypeInto(QWidget* field, const QString& keys) {
   QTest::keyClick(field, Qt::Key_Delete);
   QTest::keyClicks(field, keys);
 }
+
+}  // namespace kestrin::testing
+
+namespace kestrin::testing {
+
+// The program's settings in a folder of the test's own while it lives, so a
+// test neither reads nor changes the user's. Make it before any window.
+class IsolatedSettings {
+ public:
+  IsolatedSettings() {
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+      QSettings::setPath(format, QSettings::UserScope, folder_.path());
+  }
+
+ private:
+  QTemporaryDir folder_;
+};
 
 }  // namespace kestrin::testing

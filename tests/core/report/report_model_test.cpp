@@ -228,3 +228,38 @@ TEST(ReportInputs, TakeTheStateAsTheDialogsWouldShowIt) {
 
 }  // namespace
 }  // namespace kestrin
+
+namespace kestrin {
+namespace {
+
+// The foot names the reference equation and its paper whenever the
+// refrigerant's properties came from it, and nothing for the correlations.
+TEST(ReportModel, PropertiesLineNamesTheReferenceEquationOnly) {
+  struct Row {
+    const char16_t* refrigerant;
+    PropertySource chosen;
+    const char* paper;  // empty: no line
+  };
+  const Row rows[] = {
+      {u"R22", PropertySource::Correlations, ""},
+      {u"R22", PropertySource::Reference, "Kamei"},
+      {u"R32", PropertySource::Correlations, "Tillner-Roth"},
+      {u"", PropertySource::Reference, ""},
+  };
+  for (const Row& row : rows) {
+    ReportInputs in = SuctionCase();
+    in.fields.refrigerant = QString::fromUtf16(row.refrigerant);
+    in.propertySource = row.chosen;
+    const QString text = Build(in).Text(u"Lblproperties"_qs);
+    SCOPED_TRACE(in.fields.refrigerant.toStdString());
+    if (*row.paper == '\0') {
+      EXPECT_TRUE(text.isEmpty()) << text.toStdString();
+    } else {
+      EXPECT_TRUE(text.contains(u"reference equation of state"_qs)) << text.toStdString();
+      EXPECT_TRUE(text.contains(QString::fromLatin1(row.paper))) << text.toStdString();
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kestrin

@@ -212,3 +212,42 @@ TEST(Calculate, NoPipeSizeAndNoFlowAreSizingRefusals) {
 
 }  // namespace
 }  // namespace kestrin
+
+namespace kestrin {
+namespace {
+
+// The chosen source reaches the stored case for the four; a refrigerant
+// without correlations takes its reference equation whatever was chosen. A
+// temperature its equation is not used at flags the field that set it.
+TEST(Calculate, PropertySourceFollowsTheRefrigerant) {
+  struct Row {
+    const char16_t* refrigerant;
+    PropertySource chosen;
+    PropertySource stored;
+  };
+  const Row rows[] = {
+      {u"R22", PropertySource::Correlations, PropertySource::Correlations},
+      {u"R22", PropertySource::Reference, PropertySource::Reference},
+      {u"R32", PropertySource::Correlations, PropertySource::Reference},
+      {u"R507A", PropertySource::Reference, PropertySource::Reference},
+  };
+  for (const Row& row : rows) {
+    MainFieldTexts f = TwentyTonSuction();
+    f.refrigerant = QString::fromUtf16(row.refrigerant);
+    const CalculateResult result = RunCalculate(f, UnitSystem::IP, WorkingMode::Design, {}, 0, kC, row.chosen);
+    ASSERT_NE(result.sized(), nullptr) << f.refrigerant.toStdString();
+    EXPECT_EQ(result.sized()->stored.properties, row.stored) << f.refrigerant.toStdString();
+  }
+
+  MainFieldTexts hot = TwentyTonSuction();
+  hot.refrigerant = u"R410A"_qs;
+  hot.condensing = u"155"_qs;  // 68.3 C, within 5 K of R410A's critical temperature
+  const CalculateResult refused = RunCalculate(hot, UnitSystem::IP, WorkingMode::Design, {}, 0, kC);
+  ASSERT_NE(refused.refusal(), nullptr);
+  EXPECT_TRUE(std::holds_alternative<NotSized>(refused.state));
+  EXPECT_EQ(refused.refusal()->field, DesignField::Condensing);
+  EXPECT_EQ(refused.refusal()->reason, RefusalReason::OutsidePropertyRange);
+}
+
+}  // namespace
+}  // namespace kestrin

@@ -1,0 +1,37 @@
+// One design run of the same line from each property source, in the same
+// run of the benchmarks so the two medians compare: the reference equations
+// may cost at most twenty times the correlations.
+
+#include "core/physics/tube_catalogue.h"
+#include "core/sizing/line_sizing.h"
+#include "core/sizing/sample_cases.h"
+
+#include <benchmark/benchmark.h>
+
+namespace kestrin {
+namespace {
+
+void DesignRun(benchmark::State& state, Refrigerant refrigerant, LineType line, PropertySource source) {
+  DesignCase c = samples::TwentyTonR22(line);
+  c.refrigerant = refrigerant;
+  c.properties = source;
+  if (!SizeLineDesign(ProfileOf(line), c, c.capacityTons).ok()) {
+    state.SkipWithError("the case does not size");
+    return;
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(SizeLineDesign(ProfileOf(line), c, c.capacityTons));
+}
+
+BENCHMARK_CAPTURE(DesignRun, R22SuctionCorrelations, Refrigerant::R22, LineType::Suction, PropertySource::Correlations);
+BENCHMARK_CAPTURE(DesignRun, R22SuctionReference, Refrigerant::R22, LineType::Suction, PropertySource::Reference);
+BENCHMARK_CAPTURE(DesignRun, R22DischargeCorrelations, Refrigerant::R22, LineType::Discharge,
+                  PropertySource::Correlations);
+BENCHMARK_CAPTURE(DesignRun, R22DischargeReference, Refrigerant::R22, LineType::Discharge, PropertySource::Reference);
+BENCHMARK_CAPTURE(DesignRun, R22LiquidCorrelations, Refrigerant::R22, LineType::Liquid, PropertySource::Correlations);
+BENCHMARK_CAPTURE(DesignRun, R22LiquidReference, Refrigerant::R22, LineType::Liquid, PropertySource::Reference);
+BENCHMARK_CAPTURE(DesignRun, R32SuctionReference, Refrigerant::R32, LineType::Suction, PropertySource::Reference);
+BENCHMARK_CAPTURE(DesignRun, R410ADischargeReference, Refrigerant::R410A, LineType::Discharge,
+                  PropertySource::Reference);
+
+}  // namespace
+}  // namespace kestrin
