@@ -9,14 +9,18 @@
 #include "gui/field_colours.h"
 #include "gui/frmmain.h"
 #include "gui/frmmain_test_case.h"
+#include "gui/project_commands.h"
 #include "gui/twips.h"
 #include "gui/window_commands.h"
 #include "gui/window_test_support.h"
 
+#include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -193,6 +197,8 @@ class SizingWindowsTest : public QObject {
   void okCancelAndRecalculation();
   void liquidLineSizesNothingButEnlarges();
   void refusesWhatCannotBeSized();
+  void openingAProjectForgetsTheAcceptedRiser_data();
+  void openingAProjectForgetsTheAcceptedRiser();
 };
 
 void SizingWindowsTest::wipesWhatIsNoCountOrAboveTheLimit_data() {
@@ -471,6 +477,53 @@ void SizingWindowsTest::refusesWhatCannotBeSized() {
   QVERIFY(seen.texts[u"RSIZE2"_qs].isEmpty() && seen.texts[u"TR2"_qs].isEmpty() && seen.texts[u"LR7"_qs].isEmpty());
   QCOMPARE(program.main->outputTexts(), OutputTexts{});
   QVERIFY(!program.main->doubleRiserOffered());
+}
+
+void SizingWindowsTest::openingAProjectForgetsTheAcceptedRiser_data() {
+  QTest::addColumn<bool>("readable");
+  QTest::newRow("a project file") << true;
+  QTest::newRow("a file that cannot be read") << false;
+}
+
+// Open through the menu after a part-load riser was accepted: the riser was
+// worked out for the case on screen, so a project read in takes it away with
+// the outputs, and the report can no longer print it beside the new case. A
+// file that cannot be read changes nothing, the riser included.
+void SizingWindowsTest::openingAProjectForgetsTheAcceptedRiser() {
+  QFETCH(bool, readable);
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  const QString saved = dir.filePath(u"case.kst"_qs);
+  const QString opened = readable ? saved : dir.filePath(u"missing.kst"_qs);
+  Program program;
+  ConnectProjectCommands(*program.main, {[&](QWidget*) { return opened; }, [&](QWidget*) { return saved; }});
+  QVERIFY(program.Calculate(CaseFor(UnitSystem::IP, u"Suction"_qs)));
+  program.main->menuAction(u"save"_qs)->trigger();
+  QVERIFY(QFile::exists(saved));
+  QVERIFY(OpenRiserWindow(program, [](QDialog* window) {
+    CalculateRiser(window, u"5"_qs);
+    Program::Click(window, "Command2");
+  }));
+  QCOMPARE(program.session.riserOutput1, u"1 3/8"_qs);
+  QVERIFY(program.main->doubleRiserAccepted());
+  const OutputTexts shown = program.main->outputTexts();
+
+  ModalWatcher watcher;
+  program.main->menuAction(u"open"_qs)->trigger();
+  QCOMPARE(watcher.boxes().size(), readable ? 0 : 1);
+  if (readable) {
+    QVERIFY(program.session.riserOutput1.isEmpty());
+    QVERIFY(program.session.riserOutput2.isEmpty());
+    QVERIFY(!program.main->doubleRiserAccepted());
+    QVERIFY(!program.main->doubleRiserOffered());
+    QCOMPARE(program.main->outputTexts(), OutputTexts{});
+  } else {
+    QCOMPARE(program.session.riserOutput1, u"1 3/8"_qs);
+    QCOMPARE(program.session.riserOutput2, u"14.98"_qs);
+    QVERIFY(program.main->doubleRiserAccepted());
+    QVERIFY(program.main->doubleRiserOffered());
+    QCOMPARE(program.main->outputTexts(), shown);
+  }
 }
 
 }  // namespace kestrin
