@@ -50,7 +50,9 @@ TEST(PartLoadRiser, HandWorkedSizesAndVelocities) {
     ASSERT_TRUE(riser.ok()) << riser.refusal().message.toStdString();
     EXPECT_EQ(riser.value().evaluation.sizeIndex, row.size);
     EXPECT_NEAR(riser.value().evaluation.velocityFps, row.velocityFps, 1e-6);
-    EXPECT_EQ(riser.value().shown, row.shown);
+    EXPECT_EQ(riser.value().shown.lineSize.toStdString(), row.shown.lineSize.toStdString());
+    EXPECT_EQ(riser.value().shown.velocity.toStdString(), row.shown.velocity.toStdString());
+    EXPECT_EQ(riser.value().shown.velocityInBand, row.shown.velocityInBand);
   }
 }
 
