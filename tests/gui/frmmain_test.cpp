@@ -11,6 +11,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -116,12 +118,67 @@ class FrmmainTest : public QObject {
       } while (widget->focusProxy() || widget->focusPolicy() == Qt::NoFocus || widget->objectName().isEmpty());
       QCOMPARE(widget->objectName(), order[i]);
     }
+  }
 
-    for (const char* name : {"open", "save", "Printsetup", "print", "exit", "Process", "units", "web", "About"}) {
-      QVERIFY2(window_->menuAction(QString::fromLatin1(name)), name);
+  // The menu bar as the user meets it, menu by menu and entry by entry in
+  // order: object name, caption, the access key its ampersand gives, and the
+  // shortcut. "-" stands for a separator line.
+  void menuBarEntriesInOrderWithTheirKeys() {
+    struct Entry {
+      const char* name;
+      const char* caption;
+      char accessKey;  // 0: none
+      const char* shortcut;
+    };
+    struct Menu {
+      Entry title;
+      QList<Entry> entries;
+    };
+    const QList<Menu> menus = {
+        {{"file", "&File", 'F', ""},
+         {{"open", "&Open", 'O', "Ctrl+O"},
+          {"save", "&Save", 'S', "Ctrl+S"},
+          {"l1", "-", 0, ""},
+          {"Printsetup", "Print Setup", 0, ""},
+          {"print", "&Print", 'P', "Ctrl+P"},
+          {"l2", "-", 0, ""},
+          {"exit", "&Exit", 'E', ""}}},
+        {{"setup", "&Set up", 'S', ""},
+         {{"Process", "Process", 0, ""}, {"units", "Units", 0, ""}, {"properties", "Properties", 0, ""}}},
+        {{"help", "&Help", 'H', ""},
+         {{"pipingGuide", "Kestrin Piping Guide", 0, ""},
+          {"web", "Kestrin  website", 0, ""},
+          {"About", "About Kestrin Pipe ...", 0, ""}}},
+    };
+    auto check = [](const QAction* action, const Entry& entry) {
+      const QString where = QString::fromLatin1(entry.name);
+      QCOMPARE(action->objectName(), where);
+      if (QByteArrayView(entry.caption) == "-") {
+        QVERIFY2(action->isSeparator(), entry.name);
+        return;
+      }
+      QVERIFY2(!action->isSeparator(), entry.name);
+      QCOMPARE(action->text(), QString::fromLatin1(entry.caption));
+      const QKeySequence accessKey =
+          entry.accessKey ? QKeySequence(Qt::ALT | Qt::Key(entry.accessKey)) : QKeySequence();
+      QCOMPARE(QKeySequence::mnemonic(action->text()), accessKey);
+      QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(entry.shortcut)));
+    };
+
+    const QList<QAction*> titles = window_->menuBar()->actions();
+    QCOMPARE(titles.size(), menus.size());
+    for (qsizetype m = 0; m < menus.size(); ++m) {
+      check(titles[m], menus[m].title);
+      if (QTest::currentTestFailed()) return;
+      QVERIFY(titles[m]->menu());
+      const QList<QAction*> entries = titles[m]->menu()->actions();
+      QCOMPARE(entries.size(), menus[m].entries.size());
+      for (qsizetype e = 0; e < entries.size(); ++e) {
+        check(entries[e], menus[m].entries[e]);
+        if (QTest::currentTestFailed()) return;
+      }
     }
-    QCOMPARE(window_->menuAction(u"print"_s)->shortcut(), QKeySequence(u"Ctrl+P"_s));
-    QCOMPARE(window_->menuAction(u"web"_s)->text(), u"Kestrin  website"_s);
+    // The guide's entry is there but neither shown nor usable.
     QVERIFY(!window_->menuAction(u"pipingGuide"_s)->isVisible());
     QVERIFY(!window_->menuAction(u"pipingGuide"_s)->isEnabled());
   }

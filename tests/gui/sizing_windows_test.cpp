@@ -11,6 +11,7 @@
 #include "gui/field_colours.h"
 #include "gui/frmmain.h"
 #include "gui/frmmain_test_case.h"
+#include "gui/project_commands.h"
 #include "gui/twips.h"
 #include "gui/window_commands.h"
 #include "gui/window_test_support.h"
@@ -18,10 +19,13 @@
 #include "core/physics/tube_catalogue.h"
 #include "core/sizing/line_readings.h"
 
+#include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
@@ -199,6 +203,8 @@ class SizingWindowsTest : public QObject {
   void liquidLineSizesNothingButEnlarges();
   void refusesWhatCannotBeSized();
   void partLoadRiserTooSlowForTheOilWarns();
+  void openingAProjectForgetsTheAcceptedRiser_data();
+  void openingAProjectForgetsTheAcceptedRiser();
 };
 
 void SizingWindowsTest::wipesWhatIsNoCountOrAboveTheLimit_data() {
@@ -507,6 +513,53 @@ void SizingWindowsTest::partLoadRiserTooSlowForTheOilWarns() {
   // A minimum no tube carries empties the part-load results, warning and all.
   QCOMPARE(CalculateRiser(window.get(), u"300"_qs).size(), 1);
   QCOMPARE(See(window.get()).texts[u"Lblwarning"_qs], QString());
+}
+
+void SizingWindowsTest::openingAProjectForgetsTheAcceptedRiser_data() {
+  QTest::addColumn<bool>("readable");
+  QTest::newRow("a project file") << true;
+  QTest::newRow("a file that cannot be read") << false;
+}
+
+// Open through the menu after a part-load riser was accepted: the riser was
+// worked out for the case on screen, so a project read in takes it away with
+// the outputs, and the report can no longer print it beside the new case. A
+// file that cannot be read changes nothing, the riser included.
+void SizingWindowsTest::openingAProjectForgetsTheAcceptedRiser() {
+  QFETCH(bool, readable);
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  const QString saved = dir.filePath(u"case.kst"_qs);
+  const QString opened = readable ? saved : dir.filePath(u"missing.kst"_qs);
+  Program program;
+  ConnectProjectCommands(*program.main, {[&](QWidget*) { return opened; }, [&](QWidget*) { return saved; }});
+  QVERIFY(program.Calculate(CaseFor(UnitSystem::IP, u"Suction"_qs)));
+  program.main->menuAction(u"save"_qs)->trigger();
+  QVERIFY(QFile::exists(saved));
+  QVERIFY(OpenRiserWindow(program, [](QDialog* window) {
+    CalculateRiser(window, u"5"_qs);
+    Program::Click(window, "Command2");
+  }));
+  QCOMPARE(program.session.riserOutput1, u"1 3/8"_qs);
+  QVERIFY(program.main->doubleRiserAccepted());
+  const OutputTexts shown = program.main->outputTexts();
+
+  ModalWatcher watcher;
+  program.main->menuAction(u"open"_qs)->trigger();
+  QCOMPARE(watcher.boxes().size(), readable ? 0 : 1);
+  if (readable) {
+    QVERIFY(program.session.riserOutput1.isEmpty());
+    QVERIFY(program.session.riserOutput2.isEmpty());
+    QVERIFY(!program.main->doubleRiserAccepted());
+    QVERIFY(!program.main->doubleRiserOffered());
+    QCOMPARE(program.main->outputTexts(), OutputTexts{});
+  } else {
+    QCOMPARE(program.session.riserOutput1, u"1 3/8"_qs);
+    QCOMPARE(program.session.riserOutput2, u"14.98"_qs);
+    QVERIFY(program.main->doubleRiserAccepted());
+    QVERIFY(program.main->doubleRiserOffered());
+    QCOMPARE(program.main->outputTexts(), shown);
+  }
 }
 
 }  // namespace kestrin

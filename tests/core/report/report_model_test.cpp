@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace kestrin {
 namespace {
 
@@ -21,38 +23,98 @@ ReportInputs SuctionCase() {
 
 ReportModel Build(const ReportInputs& in) { return BuildReport(in, kPrinted, kC); }
 
-TEST(ReportModel, CaptionsFollowTheUnitSystemWithTheirOwnDotLeaders) {
+// Every caption of the sheet in reading order, exactly as printed (the dot
+// leaders differ between the unit systems), where it sits, and the field
+// that reads beside it on the same row. The working mode changes none of
+// them: in checking mode only the design drop's value changes.
+TEST(ReportModel, EveryCaptionInItsRowInBothUnitSystemsAndModes) {
   struct Row {
     const char* name;
     const char* ip;
     const char* si;
+    int left, top;
+    const char* field;  // the value on the caption's row, if any
   };
   const Row rows[] = {
+      {"Label3", "Customer :", "Customer :", 240, 1800, nullptr},
+      {"Label12", "Date :", "Date :", 9000, 1800, nullptr},
+      {"Label4", "Project :", "Project :", 360, 2160, nullptr},
+      {"Label5", "Note :", "Note :", 600, 2520, nullptr},
+      {"Label13", "Time :", "Time :", 9000, 2520, nullptr},
+      {"Label14", "Input Data :", "Input Data :", 600, 4080, nullptr},
       {"L1", "Refrigerant type : .....................................",
-       "Refrigerant type : ....................................."},
+       "Refrigerant type : .....................................", 1920, 4560, "T1"},
+      {"L11", "No. of Solenoid Valves :  .........................",
+       "No. of Solenoid Valves :  .........................", 6960, 4560, "T11"},
       {"L2", "System Capacity (tons):  ..........................",
-       "System Capacity (Kw):  ............................."},
-      {"L4", "Condensing Temperature (F) :  ................", "Condensing Temperature (C) :  ................."},
-      {"L7", "Design Pressure Drop (psi) :  ...................", "Design Pressure Drop (bar) :  ...................."},
-      {"L10", "Additional loss (psi) :  ...............................",
-       "Additional loss (bar) :  ................................"},
+       "System Capacity (Kw):  .............................", 1920, 4920, "T2"},
+      {"L12", "No. of Globe Valves :  ..............................",
+       "No. of Globe Valves :  ..............................", 6960, 4920, "T12"},
+      {"L3", "Evaporating Temperature (F) :  ................", "Evaporating Temperature (C) :  ................", 1920,
+       5280, "T3"},
+      {"L13", "No. of Angle Valves :  ..............................",
+       "No. of Angle Valves :  ..............................", 6960, 5280, "T13"},
+      {"L4", "Condensing Temperature (F) :  ................", "Condensing Temperature (C) :  .................", 1920,
+       5640, "T4"},
       {"L14", "No. of Check Valves :   ............................",
-       "No. of Check Valves :   ............................"},
+       "No. of Check Valves :   ............................", 6960, 5640, "T14"},
+      {"L5", "Superheat (F) :  ........................................",
+       "Superheat (C) :  ........................................", 1920, 6000, "T5"},
+      {"L15", "No. of 90 Short Radius Elbows :  .............", "No. of 90 Short Radius Elbows :  .............", 6960,
+       6000, "T15"},
+      {"L6", "Subcool (F) :  ...........................................",
+       "Subcool (C) :  ...........................................", 1920, 6360, "T6"},
+      {"L16", "No. of 90 Long Radius Elbows :  .............", "No. of 90 Long Radius Elbows :  .............", 6960,
+       6360, "T16"},
+      {"L7", "Design Pressure Drop (psi) :  ...................", "Design Pressure Drop (bar) :  ....................",
+       1920, 6720, "T7"},
+      {"L17", "No. of 45 Elbows :  ..................................",
+       "No. of 45 Elbows :  ..................................", 6960, 6720, "T17"},
+      {"L8", "Total Line Length (Ft) :  ...........................",
+       "Total Line Length (m) :  ............................", 1920, 7080, "T8"},
+      {"L18", "No. of Tee Line Flows :  ..........................",
+       "No. of Tee Line Flows :  ..........................", 6960, 7080, "T18"},
+      {"L9", "Riser Length (Ft) :  ...................................",
+       "Riser Length (m) :  ....................................", 1920, 7440, "T9"},
+      {"L19", "No. of Tee Branch Flows :  ......................", "No. of Tee Branch Flows :  ......................",
+       6960, 7440, "T19"},
+      {"L10", "Additional loss (psi) :  ...............................",
+       "Additional loss (bar) :  ................................", 1920, 7800, "T10"},
       {"L20", "No. of Sight Glass's :  ..............................",
-       "No. of Sight Glass's :  .............................."},
-      {"L24", "Total Pressure Drop  :  ................", "Total Pressure Drop  :  ................"},
-      {"L26", "FPS", "m/s"},
-      {"L27", "PSI", "bar"},
-      {"L28", "Ft", "meter"},
+       "No. of Sight Glass's :  ..............................", 6960, 7800, "T20"},
+      {"Label1", "Output Data :", "Output Data :", 600, 8280, nullptr},
+      {"L21", "Line Size :  ................................", "Line Size :  ................................", 1200,
+       8760, "T21"},
+      {"L22", "Velocity :  ..................................", "Velocity :  ..................................", 1200,
+       9240, "T22"},
+      {"L26", "FPS", "m/s", 4920, 9240, nullptr},
+      {"L25", "Equivalent Lengths :  .................", "Equivalent Lengths :  .................", 6480, 9240, "T24"},
+      {"L28", "Ft", "meter", 10200, 9240, nullptr},
+      {"L24", "Total Pressure Drop  :  ................", "Total Pressure Drop  :  ................", 1200, 9600,
+       "T23"},
+      {"L27", "PSI", "bar", 4920, 9600, nullptr},
+      {"L23", "No of Trap :  ..............................", "No of Trap :  ..............................", 6480,
+       9600, "T25"},
   };
-  ReportInputs in = SuctionCase();
-  const ReportModel ip = Build(in);
-  in.unit = UnitSystem::SI;
-  const ReportModel si = Build(in);
-  for (const Row& row : rows) {
-    const QString name = QString::fromLatin1(row.name);
-    EXPECT_EQ(ip.Text(name).toStdString(), row.ip) << row.name;
-    EXPECT_EQ(si.Text(name).toStdString(), row.si) << row.name;
+  for (const UnitSystem unit : {UnitSystem::IP, UnitSystem::SI}) {
+    for (const WorkingMode mode : {WorkingMode::Design, WorkingMode::Checking}) {
+      SCOPED_TRACE(std::string(unit == UnitSystem::SI ? "SI" : "IP") +
+                   (mode == WorkingMode::Checking ? " checking" : " design"));
+      ReportInputs in = SuctionCase();
+      in.unit = unit;
+      in.mode = mode;
+      const ReportModel m = Build(in);
+      for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const QString name = QString::fromLatin1(row.name);
+        ASSERT_NE(m.Find(name), nullptr);
+        EXPECT_EQ(m.Text(name).toStdString(), unit == UnitSystem::SI ? row.si : row.ip);
+        EXPECT_EQ(m.Place(name).topLeft(), QPoint(row.left, row.top));
+        if (row.field) {
+          EXPECT_EQ(m.Place(QString::fromLatin1(row.field)).top(), row.top) << row.field;
+        }
+      }
+    }
   }
 }
 

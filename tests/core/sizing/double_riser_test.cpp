@@ -14,17 +14,49 @@ namespace {
 
 const QLocale kC = QLocale::c();
 
-TEST(PartLoadRiser, IsTheLinesDesignRunAtTheMinimumCapacity) {
-  for (LineType line : {LineType::Suction, LineType::Discharge}) {
-    DesignCase c = samples::TwentyTonR22(line);
+// The riser window's Calculate on the 20-ton R22 case (40 F / 105 F, 10 F
+// superheat and subcooling, 100 ft with a 20 ft riser, 2 psi design drop),
+// whose full load takes "2 1/8" on both lines. The sizes and velocities were
+// worked apart from this program: the line's design walk from "1/2" upward
+// at the minimum capacity (kW x 0.2843451433 in SI), the first size below
+// 2 psi, its velocity 4 m / (11304 rho D^2) (x 0.3048 in SI). Suction at
+// 5 tons, for instance: "1 3/8" at 14.9781872 FPS.
+TEST(PartLoadRiser, HandWorkedSizesAndVelocities) {
+  struct Row {
+    LineType line;
+    UnitSystem unit;
+    const char* typed;
+    int size;
+    double velocityFps;
+    struct {
+      QString lineSize;
+      QString velocity;
+      bool velocityInBand;
+    } shown;
+  };
+  const Row rows[] = {
+      // Below the suction line's 15 FPS but inside the suction riser's band.
+      {LineType::Suction, UnitSystem::IP, "5", 6, 14.9781872, {u"1 3/8"_qs, u"14.98"_qs, true}},
+      {LineType::Suction, UnitSystem::IP, "2", 4, 16.7319055, {u"7/8"_qs, u"16.73"_qs, true}},
+      // The discharge riser keeps the line's band: 12.12 FPS is too slow.
+      {LineType::Discharge, UnitSystem::IP, "5", 5, 12.1193256, {u"1 1/8"_qs, u"12.12"_qs, false}},
+      {LineType::Discharge, UnitSystem::IP, "2", 3, 11.2898823, {u"3/4"_qs, u"11.29"_qs, false}},
+      {LineType::Suction, UnitSystem::SI, "20", 6, 17.0358992, {u"1 3/8"_qs, u"5.19"_qs, true}},
+      // 4.35 m/s: red on a suction line, white on its riser.
+      {LineType::Suction, UnitSystem::SI, "3", 2, 14.261782, {u"5/8"_qs, u"4.35"_qs, true}},
+      {LineType::Discharge, UnitSystem::SI, "70", 7, 21.7765134, {u"1 5/8"_qs, u"6.64"_qs, true}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(LineName(row.line).toStdString() + " " + row.typed + (row.unit == UnitSystem::SI ? " kW" : " tons"));
+    DesignCase c = samples::TwentyTonR22(row.line);
     c.riserLengthFt = 20;
-    const auto riser = SizePartLoadRiser(c, 5);
+    const auto riser = RunPartLoadRiser(QLatin1String(row.typed), row.line, c, {}, row.unit, kC);
     ASSERT_TRUE(riser.ok()) << riser.refusal().message.toStdString();
-    const auto direct = SizeLineDesign(ProfileOf(line), c, 5);
-    ASSERT_TRUE(direct.ok());
-    EXPECT_EQ(riser.value().velocityFps, direct.value().velocityFps);
-    const auto full = SizeLineDesign(ProfileOf(line), c, c.capacityTons);
-    EXPECT_LE(direct.value().sizeIndex, full.value().sizeIndex);
+    EXPECT_EQ(riser.value().evaluation.sizeIndex, row.size);
+    EXPECT_NEAR(riser.value().evaluation.velocityFps, row.velocityFps, 1e-6);
+    EXPECT_EQ(riser.value().shown.lineSize.toStdString(), row.shown.lineSize.toStdString());
+    EXPECT_EQ(riser.value().shown.velocity.toStdString(), row.shown.velocity.toStdString());
+    EXPECT_EQ(riser.value().shown.velocityInBand, row.shown.velocityInBand);
   }
 }
 

@@ -71,19 +71,46 @@ TEST(DesignMode, ADesignDropNotAboveTheAdditionalLossIsNeverMet) {
   EXPECT_EQ(chosen.refusal().field, DesignField::None);
 }
 
-TEST(Evaluation, FollowsTheLineFormulas) {
-  DesignCase c = samples::TwentyTonR22(LineType::Suction);
-  c.riserLengthFt = 20;
-  c.additionalLossPsi = 0.5;
-  const LineEvaluation e = Evaluate(c, 8);
-  const double tvap = 52, tliq = 96;
-  const double m = 12000 * 20 / RefrigeratingEffect(Refrigerant::R22, tliq, tvap);
-  const double d = 0.16325, rho = VapourDensity(Refrigerant::R22, tvap);
-  const double v = 4 * m / (d * d * rho * 11304);
-  EXPECT_NEAR(e.reynolds, m / (VapourViscosity(Refrigerant::R22, tvap) * d), 1e-6);
-  EXPECT_DOUBLE_EQ(e.equivalentLengthFt, 100 + 4.5 * 3.9 + 1 * (6 * 3.9 + 1));
-  EXPECT_NEAR(e.velocityFps, v, 1e-12);
-  EXPECT_NEAR(e.pressureDropPsi, e.frictionFactor * e.equivalentLengthFt * rho * v * v / (9273.6 * d) + 0.5, 1e-12);
+// Hand-worked evaluations of the 20-ton R22 case (40 F evaporating, 105 F
+// condensing, 10 F superheat and subcooling, 100 ft of line, a 20 ft riser
+// and 0.5 psi additional loss), each line at one size with its fittings.
+// The figures were worked apart from this program, straight from the
+// correlations, the tube and fitting tables and the friction rule (the
+// friction factor rounded to single precision at each step as the program
+// does), with a short Python script along these lines:
+//   tliq, tvap = 105 + 1 - 10, 40 + 10 + 2
+//   m = 12000 * 20 / (hV(tvap) - hL(tliq))          # liquid: hV(40) - hL(105)
+//   Re = m / (mu * D); f = colebrook(4.92125985e-6 / D, Re)
+//   Le = 100 + fittings + 4.5 * E6 + int(20 / 19.68504) * (6 * E6 + 1)
+//   V = 4 * m / (11304 * rho * D**2); dp = f * Le * rho * V**2 / (9273.6 * D) + 0.5
+TEST(Evaluation, MatchesHandWorkedFigures) {
+  struct Row {
+    LineType line;
+    int size;
+    FittingCounts fittings;
+    double reynolds, friction, equivalentLengthFt, velocityFps, pressureDropPsi;
+  };
+  const Row rows[] = {
+      // "2 1/8": a solenoid valve (45 ft) and two long radius elbows (2 x 3.9 ft).
+      {LineType::Suction, 8, {1, 0, 0, 0, 0, 2, 0, 0, 0, 0}, 703062.3, 0.0128985569, 194.75, 24.1985352, 2.30184496},
+      // "1 3/8", no fittings: the riser allowance alone, 4.5 x 2.4 + 6 x 2.4 + 1.
+      {LineType::Discharge, 6, {}, 26180544.1, 0.010577336, 126.2, 30.9632045, 5.27294644},
+      // "1 1/8": four short radius elbows (4 x 2.7 ft) and a sight glass (1.5 ft).
+      {LineType::Liquid, 5, {0, 0, 0, 0, 4, 0, 0, 0, 0, 1}, 124321.017, 0.01755598, 132.2, 2.54862086, 1.91017139},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(LineName(row.line).toStdString());
+    DesignCase c = samples::TwentyTonR22(row.line);
+    c.riserLengthFt = 20;
+    c.additionalLossPsi = 0.5;
+    c.fittings = row.fittings;
+    const LineEvaluation e = Evaluate(c, row.size);
+    EXPECT_NEAR(e.reynolds, row.reynolds, row.reynolds * 1e-7);
+    EXPECT_NEAR(e.frictionFactor, row.friction, 2e-8);
+    EXPECT_NEAR(e.equivalentLengthFt, row.equivalentLengthFt, 1e-9);
+    EXPECT_NEAR(e.velocityFps, row.velocityFps, 1e-6);
+    EXPECT_NEAR(e.pressureDropPsi, row.pressureDropPsi, 1e-6);
+  }
 }
 
 TEST(LiquidLine, MassFlowIgnoresSuperheatAndSubcooling) {
