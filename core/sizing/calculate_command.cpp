@@ -165,8 +165,8 @@ CalculateResult RunCalculate(const MainFieldTexts& fields, UnitSystem unit, Work
   }
   const LineProfile& profile = ProfileOf(accepted.stored.line);
   const DesignCase& stored = accepted.stored;
-  const LineReadings readings = ReadLine(*SaturationCurveOf(stored, stored.line), stored,
-                                         evaluation.value().flow, evaluation.value());
+  const LineReadings readings =
+      ReadLine(*SaturationCurveOf(stored, stored.line), stored, evaluation.value().flow, evaluation.value());
   const Presentation presentation{unit, mode, n.riserLength, locale};
   result.state = Sized{accepted, evaluation.value(), readings,
                        PresentLineResult(profile, evaluation.value(), readings, presentation)};
