@@ -40,7 +40,7 @@ QFont FontOf(ReportTextStyle style) {
     case ReportTextStyle::DrawingCaption: return DrawingFont(kHeadingPixels, true);
     case ReportTextStyle::LineTitle: return DrawingFont(kLineTitlePixels, true);
     case ReportTextStyle::Banner: return DrawingFont(kLabelPixels, true);
-    case ReportTextStyle::Contact: return DrawingFont(kContactPixels);
+    case ReportTextStyle::Contact:
     case ReportTextStyle::Reading: return DrawingFont(kContactPixels);
     case ReportTextStyle::Warning: return DrawingFont(kLabelPixels);
   }
