@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -15,9 +16,11 @@ namespace {
 const QString kTool = QStringLiteral(KESTRIN_SIZE_TOOL);
 const QString kExamples = QStringLiteral(KESTRIN_EXAMPLES_DIR);
 
-int RunTool(const QStringList& arguments, QString* err = nullptr) {
+int RunTool(const QStringList& arguments, QString* err = nullptr,
+            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
   QProcess process;
   process.setWorkingDirectory(kExamples);
+  process.setProcessEnvironment(environment);
   process.start(kTool, arguments);
   if (!process.waitForFinished(60000)) return -1;
   if (err) *err = QString::fromUtf8(process.readAllStandardError());
@@ -51,6 +54,18 @@ TEST(ReportOption, WritesTheSheetWithTheRiserAndTheTitleGiven) {
   for (const char* expected :
        {"Harbour Cold Store", "Suction line : From Evaporator To Compressor", "2 5/8 1 3/8", "Double Riser", "Riser"})
     EXPECT_TRUE(words.contains(QString::fromUtf8(expected))) << expected << "\n" << words.toStdString();
+}
+
+TEST(ReportOption, ANormalRunSaysNothingOnTheErrorOutput) {
+  QTemporaryDir dir;
+  // Without a runtime folder set, Qt's platform warns unless the tool keeps it quiet.
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove(u"XDG_RUNTIME_DIR"_s);
+  environment.remove(u"QT_QPA_PLATFORM"_s);
+  QString err;
+  EXPECT_EQ(RunTool({u"--report"_s, dir.filePath(u"quiet.pdf"_s), u"suction-r22-ip-design.kst"_s}, &err, environment),
+            0);
+  EXPECT_TRUE(err.isEmpty()) << err.toStdString();
 }
 
 TEST(ReportOption, WritesOneReportPerFileWhenSeveralAreGiven) {
