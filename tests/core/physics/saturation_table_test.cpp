@@ -39,7 +39,7 @@ TEST(SaturationTable, CorrelationsGiveTheirOwnValuesInSiUnits) {
   EXPECT_NEAR(*zero.vapourViscosity, VapourViscosity(Refrigerant::R22, 32) * 413.3789, 1e-3);
 
   // The same state from the reference equation, as a check on the units.
-  const SaturationRow& reference = SaturationTableOf(Refrigerant::R22, PropertySource::Reference).rows.at(8);
+  const SaturationRow reference = SaturationTableOf(Refrigerant::R22, PropertySource::Reference).rows.at(8);
   EXPECT_NEAR(*zero.dewPressureKpa / *reference.dewPressureKpa, 1, 0.01);
   EXPECT_NEAR(*zero.liquidDensity / *reference.liquidDensity, 1, 0.01);
 
