@@ -11,8 +11,9 @@
 namespace kestrin {
 namespace {
 
-// The hot gas temperature is found to this, K.
-constexpr double kTemperatureTolerance = 1e-6;
+// The hot gas is found to this enthalpy, J/kg: about 1e-9 K at a hot gas's
+// heat capacity.
+constexpr double kEnthalpyTolerance = 1e-6;
 constexpr int kMaxIterations = 50;
 // A hot refrigerant gas's heat capacity, J/(kg K), near enough to start the
 // search for the hot gas temperature.
@@ -166,7 +167,7 @@ class Cycle {
     std::optional<State> a = VapourAt(firstK, pressure);
     std::optional<State> b = VapourAt(secondK, pressure);
     for (int i = 0; i < kMaxIterations && a && b; ++i) {
-      if (std::abs(b->temperatureK - a->temperatureK) < kTemperatureTolerance) return b;
+      if (std::abs(enthalpy - b->enthalpy) < kEnthalpyTolerance) return b;
       const double slope = (b->enthalpy - a->enthalpy) / (b->temperatureK - a->temperatureK);
       if (!(slope > 0)) return std::nullopt;
       const double next = b->temperatureK + (enthalpy - b->enthalpy) / slope;
