@@ -42,14 +42,20 @@ CycleStates Cycle(const ReferenceFluid& fluid, bool withViscosity) {
   return c;
 }
 
-void FullStateCalculation(benchmark::State& state, const char* name) {
+// `withViscosity` false gives the state points alone: the equation of
+// state's share.
+void StateCalculation(benchmark::State& state, const char* name, bool withViscosity) {
   const ReferenceFluid* fluid = ReferenceFluid::Find(QString::fromLatin1(name));
   if (!fluid) {
     state.SkipWithError("no such fluid");
     return;
   }
-  for (auto _ : state) benchmark::DoNotOptimize(Cycle(*fluid, true));
+  for (auto _ : state) benchmark::DoNotOptimize(Cycle(*fluid, withViscosity));
 }
+
+void FullStateCalculation(benchmark::State& state, const char* name) { StateCalculation(state, name, true); }
+void StatePointsOnly(benchmark::State& state, const char* name) { StateCalculation(state, name, false); }
+
 BENCHMARK_CAPTURE(FullStateCalculation, R134a, "R134a");
 BENCHMARK_CAPTURE(FullStateCalculation, R22, "R22");
 BENCHMARK_CAPTURE(FullStateCalculation, R32, "R32");
@@ -57,17 +63,6 @@ BENCHMARK_CAPTURE(FullStateCalculation, R1234yf, "R1234yf");
 BENCHMARK_CAPTURE(FullStateCalculation, R290, "R290");
 BENCHMARK_CAPTURE(FullStateCalculation, R410A, "R410A");
 BENCHMARK_CAPTURE(FullStateCalculation, R404A, "R404A");
-
-// The same state points without the viscosities: the equation of state's
-// share.
-void StatePointsOnly(benchmark::State& state, const char* name) {
-  const ReferenceFluid* fluid = ReferenceFluid::Find(QString::fromLatin1(name));
-  if (!fluid) {
-    state.SkipWithError("no such fluid");
-    return;
-  }
-  for (auto _ : state) benchmark::DoNotOptimize(Cycle(*fluid, false));
-}
 BENCHMARK_CAPTURE(StatePointsOnly, R134a, "R134a");
 BENCHMARK_CAPTURE(StatePointsOnly, R22, "R22");
 BENCHMARK_CAPTURE(StatePointsOnly, R32, "R32");
