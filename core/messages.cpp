@@ -1,5 +1,6 @@
 #include "core/messages.h"
 
+#include "core/project/quoted_file_text.h"
 #include "core/sizing/fitting_table.h"
 
 namespace kestrin {
@@ -21,14 +22,15 @@ QString MessageText(Message message) {
 }
 
 QString UnknownTubeMessage(const QString& typed) {
-  return QStringLiteral("\"%1\" is not a copper tube size. Choose the line size to check from the list.").arg(typed);
+  return QStringLiteral("%1 is not a copper tube size. Choose the line size to check from the list.")
+      .arg(QuotedFileText(typed));
 }
 
 QString FittingCountNotNumberMessage(int fittingType, const QString& stored) {
   QString fitting = FittingCaption(fittingType);
   fitting.chop(2);  // the caption's " :"
-  return QStringLiteral("The number of fittings \"%1\" is not a number (\"%2\"). Enter it again with Add Fitting.")
-      .arg(fitting, stored);
+  return QStringLiteral("The number of fittings \"%1\" is not a number (%2). Enter it again with Add Fitting.")
+      .arg(fitting, QuotedFileText(stored));
 }
 
 QString NoFlowMessage(const QString& reason) {

@@ -149,6 +149,17 @@ TEST(Calculate, CheckingModeKeepsTheLastDesignDropAndChecksTheNamedTube) {
   EXPECT_TRUE(CheckRefusal(unknown)->message.contains(u"1 1/4"_qs));
 }
 
+TEST(Calculate, ATubeNameFromAFileIsQuotedSafelyInItsMessage) {
+  MainFieldTexts f = TwentyTonSuction();
+  f.designDrop = u"\x1b[31m"_qs + QString(200, u'x');
+  const CalculateResult refused = Calculate(f, UnitSystem::IP, WorkingMode::Checking);
+  ASSERT_TRUE(CheckRefusal(refused));
+  const QString& message = CheckRefusal(refused)->message;
+  EXPECT_FALSE(message.contains(QChar(0x1b)));
+  EXPECT_TRUE(message.contains(u"\\e[31m"_qs));
+  EXPECT_LT(message.size(), 200);
+}
+
 TEST(Calculate, OffersADoubleRiserOnlyForGasLinesWithARiser) {
   struct Case {
     const char16_t* line;
