@@ -1,5 +1,7 @@
 #include "core/physics/refrigerant_properties.h"
 
+#include "core/physics/property_units.h"
+
 #include <array>
 #include <cmath>
 #include <limits>
@@ -99,10 +101,6 @@ constexpr Correlation kDischargeGasViscosity = {{
 // and 4 psi below evaporating saturation (line losses of the original data).
 constexpr double kR22CondensingAllowancePsi = 2.5;
 constexpr double kR22EvaporatingAllowancePsi = 4.0;
-constexpr double kKelvinAtZeroCelsius = 273.15;
-
-double FahrenheitToKelvin(double f) { return (f - 32.0) / 1.8 + kKelvinAtZeroCelsius; }
-double KelvinToFahrenheit(double k) { return 32.0 + 1.8 * (k - kKelvinAtZeroCelsius); }
 
 }  // namespace
 
@@ -129,10 +127,10 @@ double DischargeTemperature(Refrigerant r, double condensingF, double evaporatin
     condensingPsia += kR22CondensingAllowancePsi;
     evaporatingPsia -= kR22EvaporatingAllowancePsi;
   }
-  const double suctionK = FahrenheitToKelvin(suctionGasF);
+  const double suctionK = KelvinFromFahrenheit(suctionGasF);
   const double dischargeK =
       suctionK * std::pow(condensingPsia / evaporatingPsia, kCompressionExponent[static_cast<std::size_t>(r)]);
-  return KelvinToFahrenheit(dischargeK);
+  return FahrenheitFromKelvin(dischargeK);
 }
 
 double DischargeGasDensity(Refrigerant r, double condensingF, double evaporatingF, double suctionGasF) {
