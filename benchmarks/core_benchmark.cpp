@@ -53,7 +53,7 @@ void BareLoopOverAllElevenSizes(benchmark::State& state) {
   for (auto _ : state) {
     double pressureDrop = 0;
     for (int size = 1; size <= kTubeSizeCount; ++size) {
-      const double d = TubeInsideDiameter(size);
+      const double d = TubeInsideDiameter(TubeSeries::TypeK, size);
       const double reynolds = ReynoldsNumber(flow.massFlowLbPerHour, flow.viscosity, d);
       const double friction = DarcyFrictionFactor(RelativeRoughness(d), reynolds);
       const double length = c.totalLengthFt + FittingLength(c.fittings, size) + RiserAllowance(c.riserLengthFt, size);

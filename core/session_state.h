@@ -27,6 +27,8 @@ struct SessionState {
   // The property source chosen for the refrigerants that have correlations;
   // the program keeps it in its settings, not in project files.
   PropertySource propertySource = PropertySource::Correlations;
+  // The project's tube series and design climate.
+  TubeChoice tubes;
 
   StoredFittingCounts fittingCounts;  // fit1..fit10
 

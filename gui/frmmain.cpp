@@ -169,7 +169,7 @@ void Frmmain::BuildInputFrames() {
   lbl7->setBuddy(cmbl_);
   form2->addRow(lbl7, cmbl_);
 
-  cmbdpd_ = MakeList("Cmbdpd", DesignDropList(unit, WorkingMode::Design, locale()), true, frame2_);
+  cmbdpd_ = MakeList("Cmbdpd", DesignDropList(unit, WorkingMode::Design, session_.tubes.series, locale()), true, frame2_);
   lbl8_ = MakeLabel("Lbl8", DesignDropCaption(unit, WorkingMode::Design), frame2_);
   lbl8_->setBuddy(cmbdpd_);
   form2->addRow(lbl8_, cmbdpd_);
@@ -232,8 +232,10 @@ void Frmmain::BuildOutputFrame() {
   // Room for the longest description, so the window keeps its size from one
   // result to the next.
   int descriptionWidth = 0;
-  for (int size = 1; size <= kTubeSizeCount; ++size) {
-    descriptionWidth = std::max(descriptionWidth, lbl13_->fontMetrics().horizontalAdvance(TubeDescription(size)));
+  for (const TubeSeries series : kTubeSeries) {
+    for (int size = 1; size <= kTubeSizeCount; ++size)
+      descriptionWidth =
+          std::max(descriptionWidth, lbl13_->fontMetrics().horizontalAdvance(TubeDescription(series, size)));
   }
   lbl13_->setMinimumWidth(descriptionWidth);
   grid->addWidget(lbl13_, 0, 2, 1, 2);

@@ -91,7 +91,7 @@ void Frmmain::ShowUnitTexts(UnitSystem unit) {
     // A design pressure drop is not converted: the list of the new system
     // replaces it and nothing is chosen.
     cmbdpd_->clear();
-    cmbdpd_->addItems(DesignDropList(unit, WorkingMode::Design, locale()));
+    cmbdpd_->addItems(DesignDropList(unit, WorkingMode::Design, session_.tubes.series, locale()));
     cmbdpd_->setCurrentIndex(-1);
     cmbdpd_->clearEditText();
   }
@@ -105,7 +105,7 @@ void Frmmain::ShowUnitTexts(UnitSystem unit) {
 void Frmmain::ShowModeList(WorkingMode mode) {
   lbl8_->setText(DesignDropCaption(session_.unit, mode));
   cmbdpd_->clear();
-  cmbdpd_->addItems(DesignDropList(session_.unit, mode, locale()));
+  cmbdpd_->addItems(DesignDropList(session_.unit, mode, session_.tubes.series, locale()));
   cmbdpd_->setCurrentIndex(-1);
   cmbdpd_->clearEditText();
   UpdateRangeToolTips();

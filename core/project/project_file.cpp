@@ -28,6 +28,8 @@ constexpr int kPreviousUnitLine = 37;
 constexpr int kUnitLine = 38;
 constexpr int kPreviousModeLine = 39;
 constexpr int kModeLine = 40;
+constexpr int kTubeSeriesLine = 41;
+constexpr int kClimateLine = 42;
 
 // A value as it was read: nothing for an empty line, and the physical line
 // it started on, which differs from its value number after a note that ran
@@ -90,27 +92,45 @@ std::optional<int> WholeNumber(const std::optional<QString>& text) {
   return number;
 }
 
-constexpr int kValuesAfterNote = kProjectValueCount - kNoteLine;
+bool Quoted(QStringView line) { return WithoutLeadingBlanks(line).startsWith(u'"'); }
 
-// Only the note can hold line breaks. In a file whose last lines are the
-// four unquoted numbers (a quoted caption stands before them), the sixteen
-// values after the note are the file's last sixteen lines, so a longer file
-// tells exactly which lines the note fills, quotes inside it or not: this is
-// the last line of the note. A number that is not a whole one still marks
-// its line, so that its refusal names the right one.
+// How a file can end after its note: which of its last lines hold quoted
+// texts. Files of 40 values end in the quoted caption of line 36 and the four
+// unquoted numbers of lines 37 to 40; files written since end in those, the
+// quoted tube series and the bare climate number.
+struct FileEnding {
+  size_t valuesAfterNote;
+  std::vector<bool> lastLinesQuoted;
+};
+const std::array<FileEnding, 2>& FileEndings() {
+  static const std::array<FileEnding, 2> endings = {{
+      {kClimateLine - kNoteLine, {true, false, false, false, false, true, false}},
+      {kModeLine - kNoteLine, {true, false, false, false, false}},
+  }};
+  return endings;
+}
+
+// Only the note can hold line breaks. In a file that ends as the program
+// writes files (a quoted caption stands before the numbers), the values after
+// the note are the file's last lines, so a longer file tells exactly which
+// lines the note fills, quotes inside it or not: this is the last line of
+// the note. A number that is not a whole one still marks its line, so that
+// its refusal names the right one.
 std::optional<size_t> LastLineOfNote(const std::vector<QStringView>& lines) {
   size_t count = lines.size();
   while (count > 0 && WithoutLeadingBlanks(lines[count - 1]).isEmpty()) --count;
-  if (count <= static_cast<size_t>(kProjectValueCount)) return std::nullopt;
-  const QStringView firstOfNote = WithoutLeadingBlanks(lines[kNoteLine - 1]);
-  if (firstOfNote.isEmpty() || firstOfNote.front() != u'"') return std::nullopt;
-  const size_t last = count - kValuesAfterNote - 1;
-  const QStringView lastOfNote = WithoutTrailingBlanks(lines[last]);
-  if (lastOfNote.isEmpty() || lastOfNote.back() != u'"') return std::nullopt;
-  for (size_t i = count - 4; i < count; ++i) {
-    if (WithoutLeadingBlanks(lines[i]).startsWith(u'"')) return std::nullopt;
+  if (count < static_cast<size_t>(kNoteLine) || !Quoted(lines[kNoteLine - 1])) return std::nullopt;
+  for (const FileEnding& ending : FileEndings()) {
+    if (count <= kNoteLine + ending.valuesAfterNote) continue;
+    const size_t last = count - ending.valuesAfterNote - 1;
+    const QStringView lastOfNote = WithoutTrailingBlanks(lines[last]);
+    if (lastOfNote.isEmpty() || lastOfNote.back() != u'"') continue;
+    const size_t firstOfEnding = count - ending.lastLinesQuoted.size();
+    bool matches = true;
+    for (size_t i = firstOfEnding; i < count; ++i) matches = matches && Quoted(lines[i]) == ending.lastLinesQuoted[i - firstOfEnding];
+    if (matches) return last;
   }
-  return last;
+  return std::nullopt;
 }
 
 // The note's text from its opening quote on `first` to `closeLine` and the
@@ -172,6 +192,30 @@ Refusal NotWholeNumber(const ReadValue& value, const QString& what) {
                  DesignField::None, RefusalReason::FileUnusable};
 }
 
+Refusal NotOneOf(const ReadValue& value, const QString& what) {
+  return Refusal{QStringLiteral("Line %1 holds the %2; it reads %3.")
+                     .arg(value.physicalLine)
+                     .arg(what, QuotedFileText(value.text.value_or(QString()))),
+                 DesignField::None, RefusalReason::FileUnusable};
+}
+
+// Lines 41 and 42; a file without them is Type K in the mildest climate.
+Outcome<TubeChoice> TubeChoiceOf(const ReadValue& seriesValue, const ReadValue& climateValue) {
+  TubeChoice tubes;
+  if (seriesValue.text) {
+    const std::optional<TubeSeries> series = TubeSeriesFromCode(*seriesValue.text);
+    if (!series) return NotOneOf(seriesValue, QStringLiteral("tube series (\"K\", \"L\" or \"EN12735-1\")"));
+    tubes.series = *series;
+  }
+  if (climateValue.text) {
+    const std::optional<int> ambient = WholeNumber(climateValue.text);
+    const std::optional<DesignClimate> climate = ambient ? ClimateFromAmbientC(*ambient) : std::nullopt;
+    if (!climate) return NotOneOf(climateValue, QStringLiteral("design climate (32, 38 or 43 C ambient)"));
+    tubes.climate = *climate;
+  }
+  return tubes;
+}
+
 // The note keeps its line breaks, as CRLF inside its quotes.
 QByteArray WithCrlf(const QString& text) {
   QString normalised = text;
@@ -213,6 +257,7 @@ ProjectData ProjectFromSession(const SessionState& session, const MainFieldTexts
   project.unit = static_cast<int>(session.unit);
   project.previousMode = static_cast<int>(session.modeHistory);
   project.mode = static_cast<int>(session.mode);
+  project.tubes = session.tubes;
   return project;
 }
 
@@ -249,6 +294,8 @@ QByteArray WriteProject(const ProjectData& project) {
   whole(project.unit);
   whole(project.previousMode);
   whole(project.mode);
+  text(TubeSeriesCode(project.tubes.series));
+  whole(ClimateAmbientC(project.tubes.climate));
   return out;
 }
 
@@ -286,6 +333,9 @@ Outcome<ProjectData> ReadProject(const QByteArray& bytes, const QString& legacyE
   const std::optional<int> mode = WholeNumber(values[kModeLine - 1].text);
   if (!mode) return NotWholeNumber(values[kModeLine - 1], QStringLiteral("working mode (0 design, 1 checking)"));
   project.mode = *mode;
+  const Outcome<TubeChoice> tubes = TubeChoiceOf(values[kTubeSeriesLine - 1], values[kClimateLine - 1]);
+  if (!tubes.ok()) return tubes.refusal();
+  project.tubes = tubes.value();
   return project;
 }
 
@@ -314,6 +364,7 @@ void ApplyProjectToSession(const ProjectData& project, SessionState& session) {
   session.unitHistory = session.unit;
   session.mode = ProjectWorkingMode(project);
   session.modeHistory = session.mode;
+  session.tubes = project.tubes;
 }
 
 Outcome<ProjectData> ReadProjectFile(const QString& path, const QString& legacyEncoding) {

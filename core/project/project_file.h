@@ -1,6 +1,6 @@
 #pragma once
 // The project file (*.kst): the whole input side of a design case, one value
-// per line, 40 values. The core reads and writes it; the windows only pick
+// per line, 42 values (40 in files written before the tube series came). The core reads and writes it; the windows only pick
 // the file name and show what these functions return.
 //
 // Lines, in order:
@@ -10,11 +10,14 @@
 //   24     note
 //   25-36  captions of Lbl2 Lbl3 Lbl4 Lbl5 Lbl6 Lbl8 Lbl9 Lbl10 Lbl11 Lbl15 Lbl17 Lbl19
 //   37-40  previous unit system, unit system, previous working mode, working mode
+//   41     tube series, quoted: "K", "L" or "EN12735-1"
+//   42     design climate, the ambient in C: 32, 38 or 43
 
 #include "core/main_fields.h"
 #include "core/outcome.h"
 #include "core/project/legacy_encoding.h"
 #include "core/session_state.h"
+#include "core/sizing/design_case.h"
 #include "core/units/unit_texts.h"
 #include "core/units/units.h"
 
@@ -26,7 +29,7 @@
 
 namespace kestrin {
 
-inline constexpr int kProjectValueCount = 40;
+inline constexpr int kProjectValueCount = 42;
 
 struct ProjectData {
   MainFieldTexts fields;              // lines 1-11; an unset value reads as empty text
@@ -39,6 +42,7 @@ struct ProjectData {
   int unit = 0;                       // line 38: 0 IP, anything else SI
   int previousMode = 0;               // line 39: kept as read, never used
   int mode = 0;                       // line 40: 0 design, anything else checking
+  TubeChoice tubes;                   // lines 41-42; Type K, 32 C when the file has neither
   bool operator==(const ProjectData&) const = default;
 };
 
@@ -52,7 +56,7 @@ ProjectData ProjectFromSession(const SessionState& session, const MainFieldTexts
 
 // The file's bytes: UTF-8, CRLF after every value, texts in double quotes
 // with nothing escaped. Line breaks in the note are written as CRLF inside
-// its quotes, so such a file has more than 40 physical lines; any other text
+// its quotes, so such a file has more than 42 physical lines; any other text
 // is kept on its one line.
 QByteArray WriteProject(const ProjectData& project);
 
@@ -63,9 +67,11 @@ QByteArray WriteProject(const ProjectData& project);
 // value to the first comma, an empty line is unset. Only the note may run
 // over several lines, as this program writes it, and the values after it
 // keep their places. Missing values read as unset, so a short file opens
-// with empty texts in IP design mode. Refused, naming the line, when the
-// unit system or the working mode is not a whole number, and when the bytes
-// are not UTF-8 and `legacyEncoding` names no known encoding.
+// with empty texts in IP design mode, and a file of 40 values as Type K in
+// the mildest climate. Refused, naming the line, when the unit system or the
+// working mode is not a whole number, when the tube series or the climate is
+// not one the program knows, and when the bytes are not UTF-8 and
+// `legacyEncoding` names no known encoding.
 Outcome<ProjectData> ReadProject(const QByteArray& bytes, const QString& legacyEncoding = LegacyEncodingName());
 
 // Whether the main window can take the file's texts: the refrigerant and the
@@ -75,7 +81,7 @@ std::optional<Refusal> CheckProjectApplies(const ProjectData& project);
 
 // Open's effect on the settings that outlive the dialogs: fitting counts,
 // title texts, unit system and working mode (with their histories, so the
-// next dialog OK sees no change). The window sets its own texts and clears
+// next dialog OK sees no change), tube series and design climate. The window sets its own texts and clears
 // its outputs.
 void ApplyProjectToSession(const ProjectData& project, SessionState& session);
 

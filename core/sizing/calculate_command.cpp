@@ -40,7 +40,8 @@ double ZeroIfNotNumeric(QString& text, const QLocale& locale) {
 
 // The checks in their fixed order; the first that fails flags its field.
 // Optional fields are zeroed in `f` on the way, as the user will see them.
-Outcome<TypedNumbers> Check(MainFieldTexts& f, UnitSystem unit, WorkingMode mode, const QLocale& locale) {
+Outcome<TypedNumbers> Check(MainFieldTexts& f, UnitSystem unit, WorkingMode mode, TubeSeries tubes,
+                            const QLocale& locale) {
   const bool ip = unit == UnitSystem::IP;
   TypedNumbers n;
   if (f.refrigerant.isEmpty()) return Flag(DesignField::Refrigerant, Message::DataIncomplete);
@@ -68,7 +69,7 @@ Outcome<TypedNumbers> Check(MainFieldTexts& f, UnitSystem unit, WorkingMode mode
     if (!designDrop) return Flag(DesignField::DesignDrop, Message::DataIncomplete);
     n.designDrop = *designDrop;
   } else {
-    const auto size = SizeIndexOf(f.designDrop);
+    const auto size = SizeIndexOf(tubes, f.designDrop);
     if (!size) return Refusal{UnknownTubeMessage(f.designDrop), DesignField::DesignDrop, RefusalReason::UnknownTube};
     n.checkedSizeIndex = *size;
   }
@@ -89,7 +90,8 @@ Outcome<TypedNumbers> Check(MainFieldTexts& f, UnitSystem unit, WorkingMode mode
 // The design case in IP units: typed IP values as they are, SI values by
 // the exact factors. dpd only in design mode.
 DesignCase Store(const MainFieldTexts& f, const TypedNumbers& n, UnitSystem unit, WorkingMode mode,
-                 const FittingCounts& counts, double previousDesignDropPsi, PropertySource properties) {
+                 const FittingCounts& counts, double previousDesignDropPsi, PropertySource properties,
+                 const TubeChoice& tubes) {
   const bool ip = unit == UnitSystem::IP;
   auto temperature = [&](double typed) { return ip ? typed : CelsiusToFahrenheit(typed); };
   auto scaled = [&](double typed, double factor) { return typed * (ip ? 1.0 : factor); };
@@ -107,6 +109,7 @@ DesignCase Store(const MainFieldTexts& f, const TypedNumbers& n, UnitSystem unit
   c.additionalLossPsi = scaled(n.additionalLoss, kBarToPsi);
   c.fittings = counts;
   c.properties = PropertySourceFor(c.refrigerant, properties);
+  c.tubes = tubes;
   return c;
 }
 
@@ -141,9 +144,9 @@ Outcome<FittingCounts> FittingCountsOf(const StoredFittingCounts& stored, const 
 
 CalculateResult RunCalculate(const MainFieldTexts& fields, UnitSystem unit, WorkingMode mode,
                              const StoredFittingCounts& counts, double previousDesignDropPsi, const QLocale& locale,
-                             PropertySource properties) {
+                             PropertySource properties, const TubeChoice& tubes) {
   CalculateResult result{fields, CheckRefused{}};
-  const Outcome<TypedNumbers> numbers = Check(result.fields, unit, mode, locale);
+  const Outcome<TypedNumbers> numbers = Check(result.fields, unit, mode, tubes.series, locale);
   if (!numbers.ok()) {
     result.state = CheckRefused{numbers.refusal()};
     return result;
@@ -156,7 +159,8 @@ CalculateResult RunCalculate(const MainFieldTexts& fields, UnitSystem unit, Work
 
   const TypedNumbers& n = numbers.value();
   AcceptedCase accepted;
-  accepted.stored = Store(result.fields, n, unit, mode, fittingCounts.value(), previousDesignDropPsi, properties);
+  accepted.stored = Store(result.fields, n, unit, mode, fittingCounts.value(), previousDesignDropPsi, properties,
+                          tubes);
   accepted.offerDoubleRiser = n.riserLength > 0 && accepted.stored.line != LineType::Liquid;
   const Outcome<LineEvaluation> evaluation = SizeLine(accepted.stored, mode, n.checkedSizeIndex);
   if (!evaluation.ok()) {

@@ -61,9 +61,10 @@ Outcome<FittingCounts> FittingCountsOf(const StoredFittingCounts& stored, const 
 
 // `counts` are fit1..fit10 as stored; `previousDesignDropPsi` is the dpd the
 // last design-mode run left; `properties` is the property source the user
-// chose (refrigerants without correlations take the reference equations).
+// chose (refrigerants without correlations take the reference equations);
+// `tubes` is the project's tube series and design climate.
 CalculateResult RunCalculate(const MainFieldTexts& fields, UnitSystem unit, WorkingMode mode,
                              const StoredFittingCounts& counts, double previousDesignDropPsi, const QLocale& locale,
-                             PropertySource properties = PropertySource::Correlations);
+                             PropertySource properties = PropertySource::Correlations, const TubeChoice& tubes = {});
 
 }  // namespace kestrin

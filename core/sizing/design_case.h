@@ -5,9 +5,19 @@
 #include "core/line_type.h"
 #include "core/physics/property_source.h"
 #include "core/physics/refrigerant.h"
+#include "core/physics/tube_series.h"
+#include "core/sizing/design_climate.h"
 #include "core/sizing/fitting_table.h"
 
 namespace kestrin {
+
+// The tube series a project is sized in and the climate its tubes' pressure
+// ratings are judged for: Type K in the mildest climate until chosen.
+struct TubeChoice {
+  TubeSeries series = TubeSeries::TypeK;
+  DesignClimate climate = DesignClimate::UpTo32C;
+  bool operator==(const TubeChoice&) const = default;
+};
 
 struct DesignCase {
   Refrigerant refrigerant = Refrigerant::R22;
@@ -25,6 +35,7 @@ struct DesignCase {
   // Where the refrigerant's properties come from: the user's choice, or the
   // reference equations for a refrigerant without correlations.
   PropertySource properties = PropertySource::Correlations;
+  TubeChoice tubes;
 
   // tliq: the liquid temperature, ct + 1 - sc.
   double LiquidTemperatureF() const { return condensingF + 1.0 - subcoolF; }

@@ -66,8 +66,10 @@ Outcome<PartLoadRiser> RunPartLoadRiser(const QString& typedMinimum, LineType li
   if (!sized.ok()) return sized.refusal();
   const LineEvaluation& riser = sized.value();
   const std::optional<OilReturn> oilReturn = JudgeOilReturn(line, riser.sizeIndex, riser.velocityFps);
-  return PartLoadRiser{riser, oilReturn,
-                       PresentPartLoadRiser(PartLoadRiserProfile(line), riser, oilReturn, unit, locale)};
+  const std::optional<PressureRating> pressureRating = RatePressure(designCase, riser.sizeIndex);
+  return PartLoadRiser{
+      riser, oilReturn, pressureRating,
+      PresentPartLoadRiser(PartLoadRiserProfile(line), riser, oilReturn, pressureRating, unit, locale)};
 }
 
 }  // namespace kestrin

@@ -40,6 +40,7 @@ struct PartLoadRiser {
   LineEvaluation evaluation;
   // Whether the riser, at the minimum capacity, still carries the oil up.
   std::optional<OilReturn> oilReturn;
+  std::optional<PressureRating> pressureRating;
   ShownRiser shown;
 };
 

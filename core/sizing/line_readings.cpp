@@ -98,6 +98,7 @@ LineReadings ReadLine(const SaturationCurve& curve, const DesignCase& designCase
   } else if (designCase.riserLengthFt > 0) {
     readings.oilReturn = JudgeOilReturn(designCase.line, evaluation.sizeIndex, evaluation.velocityFps);
   }
+  readings.pressureRating = RatePressure(designCase, evaluation.sizeIndex);
   return readings;
 }
 

@@ -7,6 +7,7 @@
 #include "core/physics/saturation_curve.h"
 #include "core/sizing/design_case.h"
 #include "core/sizing/line_sizing.h"
+#include "core/sizing/pressure_rating.h"
 
 #include <optional>
 
@@ -54,6 +55,7 @@ struct LineReadings {
   std::optional<double> saturationDropF;
   std::optional<OilReturn> oilReturn;  // a suction or discharge line with a riser
   std::optional<FlashGas> flashGas;    // a liquid line
+  std::optional<PressureRating> pressureRating;
   bool operator==(const LineReadings&) const = default;
 };
 

@@ -102,8 +102,9 @@ Outcome<FluidState> FlowOf(const LineProfile& profile, const DesignCase& designC
 LineEvaluation EvaluateSize(const DesignCase& designCase, const FluidState& flow, int sizeIndex) {
   LineEvaluation e;
   e.flow = flow;
+  e.series = designCase.tubes.series;
   e.sizeIndex = sizeIndex;
-  const double d = TubeInsideDiameter(sizeIndex);
+  const double d = TubeInsideDiameter(designCase.tubes.series, sizeIndex);
   e.reynolds = ReynoldsNumber(flow.massFlowLbPerHour, flow.viscosity, d);
   e.frictionFactor = DarcyFrictionFactor(RelativeRoughness(d), e.reynolds);
   e.equivalentLengthFt = designCase.totalLengthFt + FittingLength(designCase.fittings, sizeIndex) +

@@ -47,6 +47,7 @@ const LineProfile& ProfileOf(LineType line);
 // One tube size evaluated, IP units.
 struct LineEvaluation {
   FluidState flow;  // the flow the size was evaluated with
+  TubeSeries series = TubeSeries::TypeK;
   int sizeIndex = 0;
   double reynolds = 0;
   double frictionFactor = 0;

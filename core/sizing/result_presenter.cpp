@@ -45,6 +45,21 @@ QString FlashGasWarning(const ShownFlashGas& shown, UnitSystem unit) {
       .arg(shown.subcoolingMargin, TemperatureDropUnit(unit));
 }
 
+QString ShownGaugePressure(double psig, UnitSystem unit, const QLocale& locale) {
+  return unit == UnitSystem::IP ? FormatFixed(psig, 0, locale) : FormatFixed(psig * kPsiToBar, 1, locale);
+}
+
+QString ShownTemperature(double temperatureF, UnitSystem unit, const QLocale& locale) {
+  return FormatFixed(unit == UnitSystem::IP ? temperatureF : FahrenheitToCelsius(temperatureF), 0, locale);
+}
+
+std::optional<ShownPressureRating> ShowPressureRating(const std::optional<PressureRating>& rating, UnitSystem unit,
+                                                      const QLocale& locale) {
+  if (!rating) return std::nullopt;
+  return ShownPressureRating{ShownGaugePressure(rating->designPressurePsig, unit, locale),
+                             ShownGaugePressure(rating->tubeRatingPsig, unit, locale), rating->ok};
+}
+
 QString Sentences(const QStringList& sentences) {
   QStringList said;
   for (const QString& sentence : sentences)
@@ -76,13 +91,28 @@ QString ShownTemperatureDrop(double differenceF, UnitSystem unit, const QLocale&
   return FormatFixed(unit == UnitSystem::IP ? differenceF : differenceF / kCelsiusDifferenceToFahrenheit, 1, locale);
 }
 
-QString OilReturnWarning(LineType line, int sizeIndex, const OilReturn& oilReturn, UnitSystem unit,
+QString OilReturnWarning(LineType line, const LineEvaluation& evaluation, const OilReturn& oilReturn, UnitSystem unit,
                          const QLocale& locale) {
   if (oilReturn.ok) return {};
   const QString velocityUnit = VelocityUnit(unit);
   return QStringLiteral("Oil return: %1 %2 is below the %3 %2 that %4 needs in a %5 riser.")
       .arg(ShownVelocity(oilReturn.velocityFps, unit, locale), velocityUnit,
-           ShownVelocity(oilReturn.minimumVelocityFps, unit, locale), TubeName(sizeIndex), RiserKind(line));
+           ShownVelocity(oilReturn.minimumVelocityFps, unit, locale),
+           TubeName(evaluation.series, evaluation.sizeIndex), RiserKind(line));
+}
+
+QString PressureRatingWarning(const PressureRating& rating, UnitSystem unit, const QLocale& locale) {
+  if (rating.ok) return {};
+  const QString pressureUnit = GaugePressureUnit(unit);
+  const QString temperatureUnit = TemperatureUnit(unit);
+  return QStringLiteral(
+             "Tube rating: %1 %2 (annealed) is rated %3 %4 at %5 %6; this line's design pressure is %7 %4 "
+             "(%8 at %9 %6).")
+      .arg(TubeName(rating.series, rating.sizeIndex), TubeSeriesTitle(rating.series),
+           ShownGaugePressure(rating.tubeRatingPsig, unit, locale), pressureUnit,
+           ShownTemperature(rating.ratingTemperatureF, unit, locale), temperatureUnit,
+           ShownGaugePressure(rating.designPressurePsig, unit, locale), RefrigerantName(rating.refrigerant),
+           ShownTemperature(rating.designTemperatureF, unit, locale));
 }
 
 ShownResult PresentLineResult(const LineProfile& profile, const LineEvaluation& evaluation,
@@ -90,8 +120,8 @@ ShownResult PresentLineResult(const LineProfile& profile, const LineEvaluation& 
   const bool ip = presentation.unit == UnitSystem::IP;
   const QLocale& locale = presentation.locale;
   ShownResult shown;
-  shown.lineSize = TubeName(evaluation.sizeIndex);
-  shown.description = TubeDescription(evaluation.sizeIndex);
+  shown.lineSize = TubeName(evaluation.series, evaluation.sizeIndex);
+  shown.description = TubeDescription(evaluation.series, evaluation.sizeIndex);
   shown.totalPressureDrop =
       FormatFixed(ip ? evaluation.pressureDropPsi : evaluation.pressureDropPsi * kPsiToBar, 2, locale);
   shown.velocity = ShownVelocity(evaluation.velocityFps, presentation.unit, locale);
@@ -105,26 +135,33 @@ ShownResult PresentLineResult(const LineProfile& profile, const LineEvaluation& 
   if (readings.saturationDropF) shown.saturationDrop = ShownTemperatureDrop(*readings.saturationDropF, unit, locale);
   shown.oilReturn = ShowOilReturn(readings.oilReturn, unit, locale);
   shown.flashGas = ShowFlashGas(readings.flashGas, unit, locale);
+  shown.pressureRating = ShowPressureRating(readings.pressureRating, unit, locale);
   shown.warning = Sentences({
       readings.saturationDropF || readings.flashGas
           ? QString()
           : QStringLiteral("Saturation Temp. Drop: the pressure at the end of the line lies "
                            "outside the refrigerant's saturation data."),
-      readings.oilReturn ? OilReturnWarning(profile.line, evaluation.sizeIndex, *readings.oilReturn, unit, locale)
-                         : QString(),
+      readings.oilReturn ? OilReturnWarning(profile.line, evaluation, *readings.oilReturn, unit, locale) : QString(),
       shown.flashGas ? FlashGasWarning(*shown.flashGas, unit) : QString(),
+      readings.pressureRating ? PressureRatingWarning(*readings.pressureRating, unit, locale) : QString(),
   });
   return shown;
 }
 
 ShownRiser PresentPartLoadRiser(const LineProfile& riserProfile, const LineEvaluation& evaluation,
-                                const std::optional<OilReturn>& oilReturn, UnitSystem unit, const QLocale& locale) {
+                                const std::optional<OilReturn>& oilReturn,
+                                const std::optional<PressureRating>& pressureRating, UnitSystem unit,
+                                const QLocale& locale) {
   ShownRiser shown;
-  shown.lineSize = TubeName(evaluation.sizeIndex);
+  shown.lineSize = TubeName(evaluation.series, evaluation.sizeIndex);
   shown.velocity = ShownVelocity(evaluation.velocityFps, unit, locale);
   shown.velocityInBand = VelocityInBand(shown.velocity, BandShown(riserProfile, unit), locale).value_or(true);
   shown.oilReturn = ShowOilReturn(oilReturn, unit, locale);
-  if (oilReturn) shown.warning = OilReturnWarning(riserProfile.line, evaluation.sizeIndex, *oilReturn, unit, locale);
+  shown.pressureRating = ShowPressureRating(pressureRating, unit, locale);
+  shown.warning = Sentences({
+      oilReturn ? OilReturnWarning(riserProfile.line, evaluation, *oilReturn, unit, locale) : QString(),
+      pressureRating ? PressureRatingWarning(*pressureRating, unit, locale) : QString(),
+  });
   return shown;
 }
 

@@ -39,12 +39,22 @@ struct ShownFlashGas {
   bool operator==(const ShownFlashGas&) const = default;
 };
 
+// A tube's pressure rating as shown: the line's design pressure and the
+// tube's rated working pressure, psig or bar(g).
+struct ShownPressureRating {
+  QString designPressure;
+  QString tubeRating;
+  bool ok = false;
+  bool operator==(const ShownPressureRating&) const = default;
+};
+
 // What the output fields show of a sizing run.
 struct ShownResult : OutputTexts {
   // Whether the velocity shown lies in the line's band; none for the liquid line.
   std::optional<bool> velocityInBand;
   std::optional<ShownOilReturn> oilReturn;
   std::optional<ShownFlashGas> flashGas;
+  std::optional<ShownPressureRating> pressureRating;
   bool operator==(const ShownResult&) const = default;
 };
 
@@ -54,7 +64,8 @@ struct ShownRiser {
   QString velocity;            // TR2
   bool velocityInBand = true;  // TR2 white, or red
   std::optional<ShownOilReturn> oilReturn;
-  QString warning;  // Lblwarning: empty when the oil returns
+  std::optional<ShownPressureRating> pressureRating;
+  QString warning;  // Lblwarning: empty when the oil returns and the tube holds the pressure
   bool operator==(const ShownRiser&) const = default;
 };
 
@@ -74,13 +85,20 @@ QString ShownTemperatureDrop(double differenceF, UnitSystem unit, const QLocale&
 
 // "Oil return: 14.23 FPS is below the 16.33 FPS that 2 1/8 needs in a
 // suction riser."; empty when the oil returns.
-QString OilReturnWarning(LineType line, int sizeIndex, const OilReturn& oilReturn, UnitSystem unit,
+QString OilReturnWarning(LineType line, const LineEvaluation& evaluation, const OilReturn& oilReturn, UnitSystem unit,
                          const QLocale& locale);
+
+// "Tube rating: 1 3/8 Type K (annealed) is rated 425 psig at 250 F; this
+// line's design pressure is 484 psig (R410A at 131 F)."; empty when the tube
+// holds the pressure.
+QString PressureRatingWarning(const PressureRating& rating, UnitSystem unit, const QLocale& locale);
 
 ShownResult PresentLineResult(const LineProfile& profile, const LineEvaluation& evaluation,
                               const LineReadings& readings, const Presentation& presentation);
 
 ShownRiser PresentPartLoadRiser(const LineProfile& riserProfile, const LineEvaluation& evaluation,
-                                const std::optional<OilReturn>& oilReturn, UnitSystem unit, const QLocale& locale);
+                                const std::optional<OilReturn>& oilReturn,
+                                const std::optional<PressureRating>& pressureRating, UnitSystem unit,
+                                const QLocale& locale);
 
 }  // namespace kestrin

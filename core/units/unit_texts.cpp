@@ -113,8 +113,8 @@ QString DesignDropCaption(UnitSystem unit, WorkingMode mode) {
   return Pick(unit, u"Design Pressure Drop (psi) :", u"Design Pressure Drop (bar) :");
 }
 
-QStringList DesignDropList(UnitSystem unit, WorkingMode mode, const QLocale& locale) {
-  if (mode == WorkingMode::Checking) return CheckingTubeNames();
+QStringList DesignDropList(UnitSystem unit, WorkingMode mode, TubeSeries series, const QLocale& locale) {
+  if (mode == WorkingMode::Checking) return CheckingTubeNames(series);
   static constexpr std::array<double, 7> kPsi = {0.5, 1, 2, 3, 4, 5, 6};
   static constexpr std::array<double, 5> kBar = {0.05, 0.1, 0.2, 0.3, 0.4};
   QStringList list;
@@ -132,6 +132,8 @@ QString PressureDropUnit(UnitSystem unit) { return Pick(unit, u"PSI", u"bar"); }
 QString VelocityUnit(UnitSystem unit) { return Pick(unit, u"FPS", u"m/s"); }
 QString LengthUnit(UnitSystem unit) { return Pick(unit, u"Ft ", u"m "); }
 QString TemperatureDropUnit(UnitSystem unit) { return Pick(unit, u"F", u"K"); }
+QString GaugePressureUnit(UnitSystem unit) { return Pick(unit, u"psig", u"bar(g)"); }
+QString TemperatureUnit(UnitSystem unit) { return Pick(unit, u"F", u"\u00B0C"); }
 
 UnitCaptions ShownCaptions(UnitSystem unit, WorkingMode mode) {
   return {LabelCaption(InputField::Capacity, unit),

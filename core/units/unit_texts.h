@@ -4,6 +4,7 @@
 // the conversion of typed values when the unit system changes.
 
 #include "core/line_type.h"
+#include "core/physics/tube_series.h"
 #include "core/units/units.h"
 
 #include <QLocale>
@@ -50,8 +51,8 @@ QString ConvertedEntry(InputField field, const QString& text, UnitSystem from, U
 // Lbl8: the design pressure drop caption, or "Line size: (OD diameter)".
 QString DesignDropCaption(UnitSystem unit, WorkingMode mode);
 // Cmbdpd list: the design pressure drops of the unit system (written in the
-// user's locale), or the tube sizes.
-QStringList DesignDropList(UnitSystem unit, WorkingMode mode, const QLocale& locale = QLocale());
+// user's locale), or the tube sizes of the series.
+QStringList DesignDropList(UnitSystem unit, WorkingMode mode, TubeSeries series, const QLocale& locale = QLocale());
 
 // Output unit labels as the unit system sets them (the window's first
 // captions are "PSI " and "Ft", before any unit system was applied).
@@ -60,6 +61,9 @@ QString VelocityUnit(UnitSystem unit);      // Lbl17: "FPS" / "m/s"
 QString LengthUnit(UnitSystem unit);        // Lbl19: "Ft " / "m "
 // The unit of a temperature difference shown: "F" / "K".
 QString TemperatureDropUnit(UnitSystem unit);
+// The units of a tube's pressure rating: "psig" / "bar(g)", "F" / "°C".
+QString GaugePressureUnit(UnitSystem unit);
+QString TemperatureUnit(UnitSystem unit);
 
 // The twelve captions that follow the unit system and working mode, in the
 // order a project file keeps them: Lbl2, Lbl3, Lbl4, Lbl5, Lbl6, Lbl8, Lbl9,

@@ -151,10 +151,12 @@ class ProjectCommandsTest : public QObject {
     Program program;
     SaveProject(*program.main, DialogsFor(path));
     const QList<QByteArray> lines = Contents(path).split('\n');
-    QCOMPARE(lines.size(), 41);  // 40 values, each ending in CRLF
+    QCOMPARE(lines.size(), 43);  // 42 values, each ending in CRLF
     for (int line = 12; line <= 23; ++line) QCOMPARE(lines[line - 1], QByteArray("\r"));
     QCOMPARE(lines[23], QByteArray("\"\"\r"));
     QCOMPARE(lines[37], QByteArray("0\r"));
+    QCOMPARE(lines[40], QByteArray("\"K\"\r"));
+    QCOMPARE(lines[41], QByteArray("32\r"));
   }
 
   void aFileWrittenByHandWithLineFeedsOpens() {

@@ -498,7 +498,7 @@ void SizingWindowsTest::partLoadRiserTooSlowForTheOilWarns() {
   window->show();
   QVERIFY(CalculateRiser(window.get(), u"9"_qs).isEmpty());
   const RiserSeen seen = See(window.get());
-  const auto size = SizeIndexOf(seen.texts[u"RSIZE2"_qs]);
+  const auto size = SizeIndexOf(TubeSeries::TypeK, seen.texts[u"RSIZE2"_qs]);
   QVERIFY(size.has_value());
   const QString minimum = QString::number(*MinimumOilReturnVelocityFps(LineType::Suction, *size), 'f', 2);
   QVERIFY2(seen.texts[u"TR2"_qs].toDouble() < minimum.toDouble(), qPrintable(seen.texts[u"TR2"_qs]));

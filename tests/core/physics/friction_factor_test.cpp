@@ -20,7 +20,7 @@ TEST(FrictionFactor, SolvesColebrookToSinglePrecision) {
     double expected;
   };
   for (const Case& c : {Case{7, 100000, 0.0182}, Case{1, 2001, 0.0496}}) {
-    const double rough = RelativeRoughness(TubeInsideDiameter(c.size));
+    const double rough = RelativeRoughness(TubeInsideDiameter(TubeSeries::TypeK, c.size));
     const double f = FrictionFactor(rough, c.reynolds);
     EXPECT_NEAR(f, c.expected, 0.00005) << c.reynolds;
     EXPECT_NEAR(ColebrookResidual(rough, c.reynolds, f), 0, 1e-4) << c.reynolds;
@@ -30,13 +30,13 @@ TEST(FrictionFactor, SolvesColebrookToSinglePrecision) {
 TEST(FrictionFactor, EndsForEveryTubeAcrossTheTurbulentRange) {
   for (int size = 1; size <= kTubeSizeCount; ++size)
     for (double re = 2001; re < 1e8; re *= 1.7) {
-      const double f = FrictionFactor(RelativeRoughness(TubeInsideDiameter(size)), re);
+      const double f = FrictionFactor(RelativeRoughness(TubeInsideDiameter(TubeSeries::TypeK, size)), re);
       EXPECT_TRUE(std::isfinite(f) && f > 0.005 && f < 0.06) << size << " " << re;
     }
 }
 
 TEST(FrictionRule, LaminarUpToTwoThousandInclusive) {
-  const double rough = RelativeRoughness(TubeInsideDiameter(1));
+  const double rough = RelativeRoughness(TubeInsideDiameter(TubeSeries::TypeK, 1));
   EXPECT_DOUBLE_EQ(DarcyFrictionFactor(rough, 2000), 0.032);
   EXPECT_DOUBLE_EQ(DarcyFrictionFactor(rough, 1000), 0.064);
   EXPECT_DOUBLE_EQ(DarcyFrictionFactor(rough, 2000.5), static_cast<double>(FrictionFactor(rough, 2000.5)));

@@ -75,9 +75,9 @@ const char kSuctionFile[] =
     "\"System Capacity (tons) :\"\r\n\"Evaporating Temperature (F) :\"\r\n\"Condensing Temperature (F) :\"\r\n"
     "\"Superheat (F) :\"\r\n\"Subcool (F) :\"\r\n\"Design Pressure Drop (psi) :\"\r\n\"Total Line Length (Ft) :\"\r\n"
     "\"Riser Length (Ft) :\"\r\n\"Additional loss (psi) :\"\r\n\"PSI\"\r\n\"FPS\"\r\n\"Ft \"\r\n"
-    "0\r\n0\r\n0\r\n0\r\n";
+    "0\r\n0\r\n0\r\n0\r\n\"K\"\r\n32\r\n";
 
-// The 40 lines of the suction file, to be edited one at a time.
+// The 42 lines of the suction file, to be edited one at a time.
 std::vector<std::string> SuctionLines() {
   std::vector<std::string> lines;
   const std::string file = kSuctionFile;
@@ -200,7 +200,13 @@ TEST(ProjectFileReader, ShortAndMalformedFiles) {
       {"ends after line 24", firstLines(24), throughNote},
       {"LF line ends", FileOf(SuctionLines(), "\n"), SuctionProject()},
       {"lone CR line ends", FileOf(SuctionLines(), "\r"), SuctionProject()},
-      {"lines after line 40", QByteArray(kSuctionFile) + "\"extra\"\r\n5\r\n", SuctionProject()},
+      {"lines after line 42", QByteArray(kSuctionFile) + "\"extra\"\r\n5\r\n", SuctionProject()},
+      {"a file of 40 values, as written before the tube series", firstLines(40), SuctionProject()},
+      {"tube series unset", withLines({{41, ""}}), SuctionProject()},
+      {"tube series not known", withLines({{41, "\"M\""}}), std::nullopt, "Line 41 holds the tube series"},
+      {"tube series in lower case", withLines({{41, "\"l\""}}), std::nullopt, "Line 41"},
+      {"climate not known", withLines({{42, "35"}}), std::nullopt, "Line 42 holds the design climate"},
+      {"climate not a number", withLines({{42, "\"hot\""}}), std::nullopt, "Line 42"},
       {"previous unit and mode not numbers", withLines({{37, "\"x\""}, {39, "2.5"}}), SuctionProject()},
       {"any whole number for unit and mode", withLines({{38, "7"}, {40, " -1"}}), siChecking},
       {"quoted whole number", withLines({{38, "\"1\""}}), quotedNumbers},
@@ -243,6 +249,35 @@ TEST(ProjectFile, NoteWithLineBreaksKeepsLaterValuesInPlace) {
   ASSERT_FALSE(refused.ok());
   EXPECT_TRUE(refused.refusal().message.startsWith(u"Line 40 holds the unit system"_s))
       << refused.refusal().message.toStdString();
+}
+
+// Lines 41 and 42 carry the tube series and the climate; a file that ends
+// at line 40, as every file written before them does, is Type K at 32 C
+// whether its note has one line or several, and the values after a note of
+// several lines keep their places in both.
+TEST(ProjectFile, TubeSeriesAndClimateFollowTheFortyValuesOfEarlierFiles) {
+  const QString notes[] = {u"one line"_s, u"first\nsecond"_s, u"first\n\"quoted\"\nthird\n"_s};
+  for (const QString& note : notes) {
+    SCOPED_TRACE(note.toStdString());
+    ProjectData project = SuctionProject();
+    project.note = note;
+    project.unit = 1;
+    project.mode = 1;
+    project.tubes = {TubeSeries::EN12735, DesignClimate::UpTo43C};
+    const QByteArray bytes = WriteProject(project);
+    EXPECT_TRUE(bytes.endsWith("\r\n1\r\n0\r\n1\r\n\"EN12735-1\"\r\n43\r\n"));
+    const Outcome<ProjectData> read = ReadProject(bytes);
+    ASSERT_TRUE(read.ok()) << read.refusal().message.toStdString();
+    EXPECT_EQ(read.value(), project);
+
+    const QByteArray earlier = bytes.first(bytes.size() - static_cast<qsizetype>(qstrlen("\"EN12735-1\"\r\n43\r\n")));
+    const Outcome<ProjectData> readEarlier = ReadProject(earlier);
+    ASSERT_TRUE(readEarlier.ok()) << readEarlier.refusal().message.toStdString();
+    ProjectData asTypeK = project;
+    asTypeK.tubes = TubeChoice{};
+    EXPECT_EQ(readEarlier.value(), asTypeK);
+    EXPECT_EQ(WriteProject(readEarlier.value()).count("\r\n"), bytes.count("\r\n"));
+  }
 }
 
 TEST(ProjectFile, NoteOverSeveralLinesReadsBackWholeEvenWithQuotes) {
@@ -330,6 +365,8 @@ TEST(ProjectFile, SavedRightAfterStartUpLeavesCountsAndTitlesUnset) {
   EXPECT_EQ(lines[23], "\"\"\r");
   EXPECT_EQ(lines[33], "\"PSI \"\r");
   for (int line = 37; line <= 40; ++line) EXPECT_EQ(lines[line - 1], "0\r") << "line " << line;
+  EXPECT_EQ(lines[40], "\"K\"\r");
+  EXPECT_EQ(lines[41], "32\r");
 
   const Outcome<ProjectData> read = ReadProject(bytes);
   ASSERT_TRUE(read.ok());
@@ -532,7 +569,7 @@ TEST(ProjectFileReader, MessagesQuoteFileTextSafely) {
       u"The project names the line \"Suction\\u{0007}\", which is not in the line list (Discharge, Liquid, Suction)."_s);
 }
 
-TEST(ProjectFileOnDisk, ExampleProjectsReadAndWriteBackByteForByte) {
+TEST(ProjectFileOnDisk, ExampleProjectsReadAndWriteBackWithTheirTubeSeries) {
   const QStringList examples = QDir(QStringLiteral(KESTRIN_EXAMPLES_DIR)).entryList({u"*.kst"_s}, QDir::Files);
   ASSERT_FALSE(examples.isEmpty());
   for (const QString& name : examples) {
@@ -543,7 +580,8 @@ TEST(ProjectFileOnDisk, ExampleProjectsReadAndWriteBackByteForByte) {
     const Outcome<ProjectData> read = ReadProject(bytes);
     ASSERT_TRUE(read.ok()) << read.refusal().message.toStdString();
     EXPECT_EQ(CheckProjectApplies(read.value()), std::nullopt);
-    EXPECT_EQ(WriteProject(read.value()), bytes);
+    // Saved again, a file of 40 values gains its tube series and climate.
+    EXPECT_EQ(WriteProject(read.value()), bytes + "\"K\"\r\n32\r\n");
   }
 }
 

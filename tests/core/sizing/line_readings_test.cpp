@@ -72,7 +72,7 @@ constexpr double kDischargeFpm[] = {285, 315, 345, 375, 430, 480, 520, 600, 665,
 
 TEST(OilReturn, EveryCellOfTheMinimumVelocityTable) {
   for (int size = 1; size <= kTubeSizeCount; ++size) {
-    SCOPED_TRACE(TubeName(size).toStdString());
+    SCOPED_TRACE(TubeName(TubeSeries::TypeK, size).toStdString());
     const auto i = static_cast<std::size_t>(size - 1);
     for (const auto& [line, fpm] :
          {std::pair{LineType::Suction, kSuctionFpm[i]}, std::pair{LineType::Discharge, kDischargeFpm[i]}}) {
@@ -89,7 +89,7 @@ TEST(OilReturn, EveryCellOfTheMinimumVelocityTable) {
 }
 
 TEST(OilReturn, LargestHotGasFigureFollowsTheSquareRootOfTheDiameter) {
-  const double scaled = 730 * std::sqrt(TubeInsideDiameter(11) / TubeInsideDiameter(10));
+  const double scaled = 730 * std::sqrt(TubeInsideDiameter(TubeSeries::TypeK, 11) / TubeInsideDiameter(TubeSeries::TypeK, 10));
   EXPECT_NEAR(*MinimumOilReturnVelocityFps(LineType::Discharge, 11) * 60, scaled, 5);
 }
 
@@ -206,7 +206,7 @@ TEST(ReadingTexts, WarningsInTheUnitsShown) {
             u"Flash gas likely: the subcooling margin is -1.0 K.");
 
   // Nothing left to read at the end of the line: said once, not blank.
-  const ShownResult none = PresentLineResult(liquidProfile, e, LineReadings{std::nullopt, std::nullopt, FlashGas{}},
+  const ShownResult none = PresentLineResult(liquidProfile, e, LineReadings{std::nullopt, std::nullopt, FlashGas{}, std::nullopt},
                                              Presentation{UnitSystem::IP, {}, 0, kC});
   EXPECT_EQ(none.saturationDrop, QString());
   EXPECT_TRUE(none.warning.startsWith(u"Flash gas likely: the pressure left"));

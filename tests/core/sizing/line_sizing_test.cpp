@@ -208,7 +208,7 @@ TEST(Dispatch, EachLineRunsItsOwnProfile) {
     DesignCase c = samples::TwentyTonR22(line);
     const auto sized = SizeLine(c, WorkingMode::Checking, 6);
     ASSERT_TRUE(sized.ok());
-    EXPECT_EQ(TubeName(sized.value().sizeIndex), u"1 3/8"_qs);
+    EXPECT_EQ(TubeName(TubeSeries::TypeK, sized.value().sizeIndex), u"1 3/8"_qs);
     EXPECT_EQ(sized.value().velocityFps, Evaluate(c, 6).velocityFps);
   }
   EXPECT_FALSE(SizeLine(samples::TwentyTonR22(LineType::Suction), WorkingMode::Checking, 0).ok());

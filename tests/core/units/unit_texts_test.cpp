@@ -62,12 +62,12 @@ TEST(UnitTexts, CaptionsTipsAndListsFollowUnitAndMode) {
   EXPECT_EQ(ToolTip(InputField::AdditionalLoss, UnitSystem::SI), u"Valid Range Is 0 to 0.3 bar"_qs);
   EXPECT_EQ(DesignDropCaption(UnitSystem::SI, WorkingMode::Design), u"Design Pressure Drop (bar) :"_qs);
   EXPECT_EQ(DesignDropCaption(UnitSystem::SI, WorkingMode::Checking), u"Line size: (OD diameter)"_qs);
-  EXPECT_EQ(DesignDropList(UnitSystem::IP, WorkingMode::Design, kC),
+  EXPECT_EQ(DesignDropList(UnitSystem::IP, WorkingMode::Design, TubeSeries::TypeK, kC),
             QStringList({u"0.5"_qs, u"1"_qs, u"2"_qs, u"3"_qs, u"4"_qs, u"5"_qs, u"6"_qs}));
-  EXPECT_EQ(DesignDropList(UnitSystem::SI, WorkingMode::Design, kC),
+  EXPECT_EQ(DesignDropList(UnitSystem::SI, WorkingMode::Design, TubeSeries::TypeK, kC),
             QStringList({u"0.05"_qs, u"0.1"_qs, u"0.2"_qs, u"0.3"_qs, u"0.4"_qs}));
-  EXPECT_EQ(DesignDropList(UnitSystem::SI, WorkingMode::Checking, kC).size(), 10);
-  EXPECT_EQ(DesignDropList(UnitSystem::IP, WorkingMode::Design, QLocale(QLocale::German)).first(), u"0,5"_qs);
+  EXPECT_EQ(DesignDropList(UnitSystem::SI, WorkingMode::Checking, TubeSeries::TypeK, kC).size(), 10);
+  EXPECT_EQ(DesignDropList(UnitSystem::IP, WorkingMode::Design, TubeSeries::TypeK, QLocale(QLocale::German)).first(), u"0,5"_qs);
   EXPECT_EQ(LengthUnit(UnitSystem::IP), u"Ft "_qs);
   EXPECT_EQ(PressureDropUnit(UnitSystem::SI), u"bar"_qs);
 }
