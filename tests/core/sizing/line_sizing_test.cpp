@@ -113,6 +113,45 @@ TEST(Evaluation, MatchesHandWorkedFigures) {
   }
 }
 
+// The same three lines in Type L and in EN 12735-1 tube: the flow of the
+// Type K rows above through the series' inside diameters, with the friction
+// factor from Colebrook-White solved in double precision.
+TEST(Evaluation, OtherSeriesMatchHandWorkedFigures) {
+  struct Row {
+    LineType line;
+    TubeSeries series;
+    int size;
+    FittingCounts fittings;
+    double reynolds, friction, velocityFps, pressureDropPsi;
+  };
+  const Row rows[] = {
+      {LineType::Suction, TubeSeries::TypeL, 8, {1, 0, 0, 0, 0, 2, 0, 0, 0, 0}, 693853.4, 0.0129170091, 23.5687705,
+       2.18930429},
+      {LineType::Suction, TubeSeries::EN12735, 8, {1, 0, 0, 0, 0, 2, 0, 0, 0, 0}, 685948.9, 0.0129332787, 23.034831,
+       2.09725705},
+      {LineType::Discharge, TubeSeries::TypeL, 6, {}, 25766620, 0.0105515719, 29.9918706, 4.89664656},
+      {LineType::Discharge, TubeSeries::EN12735, 6, {}, 25395930, 0.0105283414, 29.1351217, 4.58035135},
+      {LineType::Liquid, TubeSeries::TypeL, 5, {0, 0, 0, 0, 4, 0, 0, 0, 0, 1}, 120682.4, 0.0176448148, 2.40161653,
+       1.72168714},
+      {LineType::Liquid, TubeSeries::EN12735, 5, {0, 0, 0, 0, 4, 0, 0, 0, 0, 1}, 120844.8, 0.0176407561, 2.40808677,
+       1.72964929},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(LineName(row.line).toStdString() + " " + TubeSeriesTitle(row.series).toStdString());
+    DesignCase c = samples::TwentyTonR22(row.line);
+    c.riserLengthFt = 20;
+    c.additionalLossPsi = 0.5;
+    c.fittings = row.fittings;
+    c.tubes.series = row.series;
+    const LineEvaluation e = Evaluate(c, row.size);
+    EXPECT_EQ(e.series, row.series);
+    EXPECT_NEAR(e.reynolds, row.reynolds, row.reynolds * 1e-6);
+    EXPECT_NEAR(e.frictionFactor, row.friction, 2e-8);
+    EXPECT_NEAR(e.velocityFps, row.velocityFps, 1e-6);
+    EXPECT_NEAR(e.pressureDropPsi, row.pressureDropPsi, 2e-6);
+  }
+}
+
 TEST(LiquidLine, MassFlowIgnoresSuperheatAndSubcooling) {
   DesignCase c = samples::TwentyTonR22(LineType::Liquid);
   const LineEvaluation base = Evaluate(c, 5);
