@@ -24,7 +24,10 @@ FileSizing SizeProjectFile(const QString& path, const SizeToolOptions& options) 
     sizing.propertySource = options.propertySource;
     return sizing;
   }
-  return SizeProject(path, project.value(), options.minimumCapacity, options.locale, options.propertySource);
+  ProjectData opened = project.value();
+  if (options.tubes) opened.tubes.series = *options.tubes;
+  if (options.climate) opened.tubes.climate = *options.climate;
+  return SizeProject(path, opened, options.minimumCapacity, options.locale, options.propertySource);
 }
 
 void Tell(QTextStream& err, const QString& message) { err << kProgram << ": " << message << '\n'; }

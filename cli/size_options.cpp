@@ -15,6 +15,7 @@ const QString kUsageLine = QStringLiteral(
     "Usage: kestrin-size [--json] [--min-capacity VALUE] FILE.kst...\n"
     "                    [--report OUT.pdf [--customer TEXT] [--project TEXT] [--note TEXT]]\n"
     "                    [--encoding NAME] [--locale NAME] [--properties-source SOURCE]\n"
+    "                    [--tubes K|L|EN12735-1] [--climate 32|38|43]\n"
     "       kestrin-size --fluid NAME [--json] [--properties-source SOURCE]");
 
 const QString kDescription = QStringLiteral(
@@ -34,10 +35,11 @@ struct Options {
   QCommandLineOption json{QStringLiteral("json"),
                           QStringLiteral("One JSON object per file, one per line: file, ok, error, field, units, "
                                          "mode, line, line_size, description, total_pressure_drop, velocity, "
-                                         "velocity_in_band, equivalent_length, traps, warnings, property_source "
-                                         "and raw (pressure_drop_psi, velocity_fps, equivalent_length_ft, "
-                                         "mass_flow_lb_h, density_lb_ft3, viscosity_lb_ft_h, reynolds, "
-                                         "friction_factor). With --fluid, one object per row. A file that "
+                                         "velocity_in_band, equivalent_length, traps, warnings, property_source, "
+                                         "tube_series, pressure_rating and raw (pressure_drop_psi, velocity_fps, "
+                                         "equivalent_length_ft, mass_flow_lb_h, density_lb_ft3, viscosity_lb_ft_h, "
+                                         "reynolds, friction_factor, inside_diameter_in, design_pressure_psig, "
+                                         "tube_rating_psig). With --fluid, one object per row. A file that "
                                          "cannot be read or opened gives ok false, its error, and null for what "
                                          "it does not tell.")};
   QCommandLineOption minimumCapacity{
@@ -75,6 +77,14 @@ struct Options {
                                           "R410A, R32, R1234yf, R290, R507A) from -40 C to +60 C, instead of "
                                           "sizing project files."),
                            QStringLiteral("NAME")};
+  QCommandLineOption tubes{QStringLiteral("tubes"),
+                           QStringLiteral("Size in this tube series instead of the file's: K (Type K), L (Type L "
+                                          "and ACR) or EN12735-1 (metric)."),
+                           QStringLiteral("K|L|EN12735-1")};
+  QCommandLineOption climate{QStringLiteral("climate"),
+                             QStringLiteral("Judge the tubes' pressure ratings for plant in this ambient, C, instead "
+                                            "of the file's: 32, 38 or 43."),
+                             QStringLiteral("32|38|43")};
   QCommandLineOption locale{QStringLiteral("locale"),
                             QStringLiteral("Read the numbers in the files as the desktop program does in this "
                                            "locale, such as de_DE (default: a decimal point)."),
@@ -85,7 +95,7 @@ void Describe(QCommandLineParser& parser, const Options& o) {
   parser.setApplicationDescription(kDescription);
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.addOptions({o.json, o.minimumCapacity, o.report, o.customer, o.project, o.note, o.encoding, o.locale,
-                     o.propertiesSource, o.fluid});
+                     o.propertiesSource, o.tubes, o.climate, o.fluid});
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addPositionalArgument(QStringLiteral("FILE.kst"), QStringLiteral("Project files to size."),
@@ -163,6 +173,18 @@ Outcome<SizeToolOptions> ParseSizeToolArguments(const QStringList& arguments) {
     if (!source)
       return UsageError(QStringLiteral("--properties-source is correlations or reference, not \"%1\"").arg(key));
     options.propertySource = *source;
+  }
+  if (parser.isSet(o.tubes)) {
+    const QString code = parser.value(o.tubes);
+    options.tubes = TubeSeriesFromCode(code);
+    if (!options.tubes) return UsageError(QStringLiteral("--tubes is K, L or EN12735-1, not \"%1\"").arg(code));
+  }
+  if (parser.isSet(o.climate)) {
+    const QString ambient = parser.value(o.climate);
+    bool whole = false;
+    const int value = ambient.toInt(&whole);
+    options.climate = whole ? ClimateFromAmbientC(value) : std::nullopt;
+    if (!options.climate) return UsageError(QStringLiteral("--climate is 32, 38 or 43, not \"%1\"").arg(ambient));
   }
   if (parser.isSet(o.fluid)) {
     const QString name = parser.value(o.fluid);

@@ -4,6 +4,8 @@
 #include "core/outcome.h"
 #include "core/physics/property_source.h"
 #include "core/physics/refrigerant.h"
+#include "core/physics/tube_series.h"
+#include "core/sizing/design_climate.h"
 
 #include <QLocale>
 #include <QString>
@@ -31,6 +33,10 @@ struct SizeToolOptions {
   // --fluid NAME: print the refrigerant's saturation table instead of sizing.
   std::optional<Refrigerant> fluid;
   std::optional<ReportOptions> report;
+  // --tubes and --climate: the tube series and design climate, instead of
+  // each file's own.
+  std::optional<TubeSeries> tubes;
+  std::optional<DesignClimate> climate;
   std::optional<QString> encoding;  // of project files that are not UTF-8
   QLocale locale;                   // of the numbers in the files
   QStringList files;

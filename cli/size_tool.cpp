@@ -1,6 +1,7 @@
 #include "cli/size_tool.h"
 
 #include "core/messages.h"
+#include "core/physics/tube_catalogue.h"
 #include "core/units/unit_texts.h"
 
 #include <QDir>
@@ -38,6 +39,13 @@ QJsonValue FlashGasJson(const std::optional<ShownFlashGas>& flashGas) {
                      {u"ok"_qs, flashGas->ok}};
 }
 
+QJsonValue PressureRatingJson(const std::optional<ShownPressureRating>& rating) {
+  if (!rating) return QJsonValue();
+  return QJsonObject{{u"design_pressure"_qs, rating->designPressure},
+                     {u"tube_rating"_qs, rating->tubeRating},
+                     {u"ok"_qs, rating->ok}};
+}
+
 // A reading shown as text, or null when the field stays empty.
 QJsonValue JsonReading(const QString& text) { return text.isEmpty() ? QJsonValue() : JsonText(text); }
 
@@ -49,6 +57,7 @@ QJsonObject RiserJson(const Outcome<PartLoadRiser>& riser) {
   o[u"velocity"_qs] = riser.ok() ? JsonText(riser.value().shown.velocity) : QJsonValue();
   o[u"velocity_in_band"_qs] = riser.ok() ? QJsonValue(riser.value().shown.velocityInBand) : QJsonValue();
   o[u"oil_return"_qs] = riser.ok() ? OilReturnJson(riser.value().shown.oilReturn) : QJsonValue();
+  o[u"pressure_rating"_qs] = riser.ok() ? PressureRatingJson(riser.value().shown.pressureRating) : QJsonValue();
   return o;
 }
 
@@ -66,6 +75,10 @@ QJsonObject RawJson(const Sized& sized) {
   raw[u"viscosity_lb_ft_h"_qs] = JsonNumber(evaluation.flow.viscosity);
   raw[u"reynolds"_qs] = JsonNumber(evaluation.reynolds);
   raw[u"friction_factor"_qs] = JsonNumber(evaluation.frictionFactor);
+  raw[u"inside_diameter_in"_qs] = JsonNumber(TubeInsideDiameter(evaluation.series, evaluation.sizeIndex) * 12);
+  const std::optional<PressureRating>& rating = sized.readings.pressureRating;
+  raw[u"design_pressure_psig"_qs] = rating ? JsonNumber(rating->designPressurePsig) : QJsonValue();
+  raw[u"tube_rating_psig"_qs] = rating ? JsonNumber(rating->tubeRatingPsig) : QJsonValue();
   return raw;
 }
 
@@ -158,7 +171,8 @@ FileSizing SizeProject(const QString& path, const ProjectData& project, const st
 
   // A freshly opened program: no design pressure drop from an earlier run.
   const CalculateResult& calculation = sizing.calculation.emplace(
-      RunCalculate(project.fields, sizing.unit, sizing.mode, project.fittingCounts, 0.0, locale, properties));
+      RunCalculate(project.fields, sizing.unit, sizing.mode, project.fittingCounts, 0.0, locale, properties,
+                   project.tubes));
   sizing.warnings = ZeroedFieldWarnings(project.fields, calculation.fields);
   const Sized* sized = calculation.sized();
   if (!minimumCapacity || !sized || !sized->offerDoubleRiser) return sizing;
@@ -238,6 +252,8 @@ QString SizingJson(const FileSizing& sizing, bool withRiser) {
   o[u"saturation_drop"_qs] = shown ? JsonReading(shown->saturationDrop) : QJsonValue();
   o[u"oil_return"_qs] = shown ? OilReturnJson(shown->oilReturn) : QJsonValue();
   o[u"flash_gas"_qs] = shown ? FlashGasJson(shown->flashGas) : QJsonValue();
+  o[u"tube_series"_qs] = known ? JsonText(TubeSeriesTitle(sizing.project->tubes.series)) : QJsonValue();
+  o[u"pressure_rating"_qs] = shown ? PressureRatingJson(shown->pressureRating) : QJsonValue();
   o[u"raw"_qs] = shown ? QJsonValue(RawJson(*sizing.calculation->sized())) : QJsonValue();
   if (withRiser) o[u"riser"_qs] = sizing.riser ? QJsonValue(RiserJson(*sizing.riser)) : QJsonValue();
   return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));

@@ -333,6 +333,7 @@ void Frmmain::BuildMenuBar() {
   QAction* process = addItem(setup, "Process", "Process");
   QAction* units = addItem(setup, "units", "Units");
   QAction* properties = addItem(setup, "properties", "Properties");
+  QAction* tubes = addItem(setup, "tubes", "Tubes");
 
   QMenu* help = addMenu("help", "&Help");
   QAction* guide = addItem(help, "pipingGuide", "Kestrin Piping Guide");
@@ -345,6 +346,7 @@ void Frmmain::BuildMenuBar() {
   connect(process, &QAction::triggered, this, &Frmmain::ShowProcessDialog);
   connect(units, &QAction::triggered, this, &Frmmain::ShowUnitsDialog);
   connect(properties, &QAction::triggered, this, &Frmmain::ShowPropertiesDialog);
+  connect(tubes, &QAction::triggered, this, &Frmmain::ShowTubesDialog);
 }
 
 QAction* Frmmain::menuAction(const QString& objectName) const {

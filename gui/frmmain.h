@@ -83,11 +83,16 @@ class Frmmain : public QMainWindow {
   // double riser results are emptied, since they came from the other
   // source; the inputs stay.
   void applyPropertySource(PropertySource source);
+  // As OK in the tubes window: on a real change the outputs and the double
+  // riser results are emptied and checking mode's tube list becomes the new
+  // series' (the size to check stays where the new series has it); the
+  // inputs stay.
+  void applyTubeChoice(const TubeChoice& tubes);
 
   // --- Menu bar ------------------------------------------------------------
   // The menu entries by object name: "open", "save", "Printsetup", "print",
-  // "exit", "Process", "units", "properties", "pipingGuide", "web", "About".
-  // Null for an unknown name. Process, units, properties and exit are
+  // "exit", "Process", "units", "properties", "tubes", "pipingGuide", "web",
+  // "About". Null for an unknown name. Process, units, properties, tubes and exit are
   // connected here; the others are for their commands to connect.
   QAction* menuAction(const QString& objectName) const;
 
@@ -102,6 +107,7 @@ class Frmmain : public QMainWindow {
   void ShowProcessDialog();
   // Keeps the choice among the program's settings too.
   void ShowPropertiesDialog();
+  void ShowTubesDialog();
 
  Q_SIGNALS:
   void fittingsRequested();     // "Add Fitting" pressed

@@ -1,9 +1,10 @@
-// The unit system, the working mode and the property source as the main
-// window follows them: the dialogs choose, the window converts, relabels and
-// refills its lists.
+// The unit system, the working mode, the property source and the tube series
+// as the main window follows them: the dialogs choose, the window converts,
+// relabels and refills its lists.
 
 #include "gui/dialogs/frmprocess.h"
 #include "gui/dialogs/frmproperties.h"
+#include "gui/dialogs/frmtubes.h"
 #include "gui/dialogs/frmunit.h"
 #include "gui/frmmain.h"
 #include "gui/property_setting.h"
@@ -29,6 +30,11 @@ void Frmmain::ShowPropertiesDialog() {
   if (dialog.exec() != QDialog::Accepted) return;
   applyPropertySource(dialog.chosenSource());
   StorePropertySource(dialog.chosenSource());
+}
+
+void Frmmain::ShowTubesDialog() {
+  Frmtubes dialog(session_.tubes, this);
+  if (dialog.exec() == QDialog::Accepted) applyTubeChoice(dialog.chosenTubes());
 }
 
 void Frmmain::applyUnitSystem(UnitSystem unit) {
@@ -59,6 +65,19 @@ void Frmmain::applyPropertySource(PropertySource source) {
   session_.propertySource = source;
   ClearOutputs();
   ClearRiserResults();
+}
+
+void Frmmain::applyTubeChoice(const TubeChoice& tubes) {
+  if (session_.tubes == tubes) return;
+  const bool newSeries = session_.tubes.series != tubes.series;
+  session_.tubes = tubes;
+  ClearOutputs();
+  ClearRiserResults();
+  if (newSeries && session_.mode == WorkingMode::Checking) {
+    const QString sizeToCheck = cmbdpd_->currentText();
+    ShowModeList(WorkingMode::Checking);
+    if (cmbdpd_->findText(sizeToCheck) >= 0) setDesignDropText(sizeToCheck);
+  }
 }
 
 void Frmmain::restoreUnitAndMode(UnitSystem unit, WorkingMode mode, const QString& designDropText) {

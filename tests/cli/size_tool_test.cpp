@@ -75,6 +75,8 @@ const QStringList kResultKeys = {u"file"_s,
                                  u"oil_return"_s,
                                  u"flash_gas"_s,
                                  u"property_source"_s,
+                                 u"tube_series"_s,
+                                 u"pressure_rating"_s,
                                  u"raw"_s,
                                  u"pressure_drop_psi"_s,
                                  u"velocity_fps"_s,
@@ -84,7 +86,14 @@ const QStringList kResultKeys = {u"file"_s,
                                  u"density_lb_ft3"_s,
                                  u"viscosity_lb_ft_h"_s,
                                  u"reynolds"_s,
-                                 u"friction_factor"_s};
+                                 u"friction_factor"_s,
+                                 u"inside_diameter_in"_s,
+                                 u"design_pressure_psig"_s,
+                                 u"tube_rating_psig"_s,
+                                 // pressure_rating's own
+                                 u"design_pressure"_s,
+                                 u"tube_rating"_s,
+                                 u"ok"_s};
 
 TEST(SizeToolArguments, OptionsAndUsageErrors) {
   struct Row {
@@ -112,6 +121,11 @@ TEST(SizeToolArguments, OptionsAndUsageErrors) {
       {{"--properties-source", "reference", "a.kst"}, "", false, nullptr, 1},
       {{"--properties-source", "tables", "a.kst"}, "is correlations or reference, not \"tables\""},
       {{"--fluid", "R32", "--json"}, "", true},
+      {{"--tubes", "L", "--climate", "43", "a.kst"}, "", false, nullptr, 1},
+      {{"--tubes", "EN12735-1", "a.kst"}, "", false, nullptr, 1},
+      {{"--tubes", "ACR", "a.kst"}, "--tubes is K, L or EN12735-1, not \"ACR\""},
+      {{"--climate", "35", "a.kst"}, "--climate is 32, 38 or 43, not \"35\""},
+      {{"--climate", "32C", "a.kst"}, "--climate is 32, 38 or 43"},
       {{"--fluid", "r32"}, "--fluid does not know \"r32\" (R22, R134a, R407C, R404A, R410A, R32"},
       {{"--fluid", "R32", "a.kst"}, "--fluid prints a table and sizes no project file"},
   };
@@ -178,7 +192,7 @@ TEST(SizeToolJson, RefusedAndUnreadableFilesGiveNullResults) {
     EXPECT_EQ(row.sizing.exitStatus(), row.exitStatus);
     const QString line = SizingJson(row.sizing, true);
     EXPECT_FALSE(line.contains(u'\n'));
-    QStringList keys = kResultKeys.mid(0, 20);
+    QStringList keys = kResultKeys.mid(0, 22);
     keys += u"riser"_s;
     EXPECT_EQ(Keys(line), Sorted(keys));
     const QJsonObject o = JsonOf(line);
@@ -188,7 +202,7 @@ TEST(SizeToolJson, RefusedAndUnreadableFilesGiveNullResults) {
     EXPECT_EQ(o[u"field"_s], row.field);
     EXPECT_EQ(o[u"units"_s], row.units);
     for (const char* key : {"line_size", "velocity", "velocity_in_band", "traps", "saturation_drop", "oil_return",
-                            "flash_gas", "raw", "riser"})
+                            "flash_gas", "pressure_rating", "raw", "riser"})
       EXPECT_TRUE(o[QString::fromLatin1(key)].isNull()) << key;
   }
 }

@@ -144,7 +144,7 @@ class FrmmainTest : public QObject {
           {"l2", "-", 0, ""},
           {"exit", "&Exit", 'E', ""}}},
         {{"setup", "&Set up", 'S', ""},
-         {{"Process", "Process", 0, ""}, {"units", "Units", 0, ""}, {"properties", "Properties", 0, ""}}},
+         {{"Process", "Process", 0, ""}, {"units", "Units", 0, ""}, {"properties", "Properties", 0, ""}, {"tubes", "Tubes", 0, ""}}},
         {{"help", "&Help", 'H', ""},
          {{"pipingGuide", "Kestrin Piping Guide", 0, ""},
           {"web", "Kestrin  website", 0, ""},

@@ -85,6 +85,32 @@ class SettingsDialogsTest : public QObject {
     return Choose("properties", "Frmproperties", "Properties", option, leave);
   }
 
+  // Opens Set up > Tubes, ticks a series and a climate, and presses OK;
+  // returns the series and climate ticked when it opened.
+  QStringList ChooseTubes(const char* series, const char* climate) {
+    ModalWatcher watcher;
+    QStringList tickedAtOpening;
+    watcher.onNextDialog([&](QDialog* dialog) {
+      QCOMPARE(dialog->objectName(), u"Frmtubes"_s);
+      QCOMPARE(dialog->windowTitle(), u"Tubes"_s);
+      QVERIFY(dialog->isModal());
+      for (const char* frameName : {"Frame1", "Frame2"}) {
+        KESTRIN_FIND(QGroupBox, frame, dialog, frameName);
+        for (QRadioButton* button : frame->findChildren<QRadioButton*>())
+          if (button->isChecked()) tickedAtOpening.append(button->objectName());
+      }
+      for (const char* option : {series, climate}) {
+        KESTRIN_FIND(QRadioButton, choice, dialog, option);
+        QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(choice->height() / 2, choice->height() / 2));
+        QVERIFY(choice->isChecked());
+      }
+      KESTRIN_FIND(QPushButton, ok, dialog, "CmdOK");
+      QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    window_->menuAction(u"tubes"_s)->trigger();
+    return tickedAtOpening;
+  }
+
   void CalculateQuietly() {
     ModalWatcher watcher;
     QTest::mouseClick(window_->findChild<QPushButton*>(u"Cmdcalculate"_s), Qt::LeftButton);
@@ -221,6 +247,57 @@ class SettingsDialogsTest : public QObject {
     r32.refrigerant = u"R32"_s;
     QVERIFY(TypeCase(window_.get(), r32));
     CalculateQuietly();
+  }
+
+  // The tube series: a real change empties the outputs and keeps the
+  // inputs; the next Calculate sizes in the new series; checking mode's list
+  // follows it; the rating warning appears, follows the unit system and
+  // clears with the outputs.
+  void tubeSeriesAndClimateChangeTheSizingAndTheRating() {
+    const TypedCase r410a = {u"R410A"_s, u"15"_s, u"40"_s,        u"115"_s, u"10"_s, u"10"_s,
+                             u"Discharge"_s, u"2"_s, u"100"_s, u"0"_s,   u"0"_s};
+    QVERIFY(TypeCase(window_.get(), r410a));
+    CalculateQuietly();
+    QCOMPARE(window_->outputTexts().lineSize, u"1 3/8"_s);
+    QCOMPARE(window_->outputTexts().warning,
+             u"Tube rating: 1 3/8 Type K (annealed) is rated 425 psig at 250 F; this line's design pressure is "
+             u"484 psig (R410A at 131 F)."_s);
+    QVERIFY(window_->findChild<QLabel*>(u"Lblwarning"_s)->isVisible());
+    const MainFieldTexts inputs = window_->inputTexts();
+
+    QCOMPARE(ChooseTubes("typeK", "climate32"), (QStringList{u"typeK"_s, u"climate32"_s}));
+    QVERIFY(!window_->outputTexts().lineSize.isEmpty());  // the same choice changes nothing
+
+    QCOMPARE(ChooseTubes("en12735", "climate43"), (QStringList{u"typeK"_s, u"climate32"_s}));
+    QCOMPARE(session_->tubes, (TubeChoice{TubeSeries::EN12735, DesignClimate::UpTo43C}));
+    QCOMPARE(window_->outputTexts(), OutputTexts{});
+    QCOMPARE(window_->inputTexts(), inputs);
+    CalculateQuietly();
+    QVERIFY2(window_->outputTexts().lineSize.endsWith(u" mm"_s), qPrintable(window_->outputTexts().lineSize));
+    QVERIFY(window_->outputTexts().description.endsWith(u"(EN 12735-1)"_s));
+    QVERIFY(window_->outputTexts().warning.contains(u"(R410A at 145 F)"_s));
+
+    ChooseUnits("metric");
+    TypeInto(DesignDrop(), u"0.14"_s);  // the design drop is not converted
+    CalculateQuietly();
+    QVERIFY2(window_->outputTexts().warning.contains(u"bar(g) (R410A at 63 \u00B0C)"_s),
+             qPrintable(window_->outputTexts().warning));
+
+    ChooseProcess("checking");
+    QCOMPARE(Items(DesignDrop()).first(), u"12 mm"_s);
+    QCOMPARE(Items(DesignDrop()).size(), 11);
+    QVERIFY(PickFromList(DesignDrop(), u"35 mm"_s));
+    CalculateQuietly();
+    QCOMPARE(window_->outputTexts().lineSize, u"35 mm"_s);
+    // Type L has no "35 mm": the list becomes the inch sizes, nothing picked.
+    ChooseTubes("typeL", "climate43");
+    QCOMPARE(Items(DesignDrop()).first(), u"1/2"_s);
+    QCOMPARE(DesignDrop()->currentText(), QString());
+    QVERIFY(PickFromList(DesignDrop(), u"1 3/8"_s));
+    // Type K has "1 3/8" too: it stays picked.
+    ChooseTubes("typeK", "climate43");
+    QCOMPARE(Items(DesignDrop()), kTubes);
+    QCOMPARE(DesignDrop()->currentText(), u"1 3/8"_s);
   }
 
   void designToCheckingAndBackRelistsTheDesignDrop() {
