@@ -41,9 +41,8 @@ QJsonValue FlashGasJson(const std::optional<ShownFlashGas>& flashGas) {
 
 QJsonValue PressureRatingJson(const std::optional<ShownPressureRating>& rating) {
   if (!rating) return QJsonValue();
-  return QJsonObject{{u"design_pressure"_qs, rating->designPressure},
-                     {u"tube_rating"_qs, rating->tubeRating},
-                     {u"ok"_qs, rating->ok}};
+  return QJsonObject{
+      {u"design_pressure"_qs, rating->designPressure}, {u"tube_rating"_qs, rating->tubeRating}, {u"ok"_qs, rating->ok}};
 }
 
 // A reading shown as text, or null when the field stays empty.
@@ -170,9 +169,8 @@ FileSizing SizeProject(const QString& path, const ProjectData& project, const st
   }
 
   // A freshly opened program: no design pressure drop from an earlier run.
-  const CalculateResult& calculation = sizing.calculation.emplace(
-      RunCalculate(project.fields, sizing.unit, sizing.mode, project.fittingCounts, 0.0, locale, properties,
-                   project.tubes));
+  const CalculateResult& calculation = sizing.calculation.emplace(RunCalculate(
+      project.fields, sizing.unit, sizing.mode, project.fittingCounts, 0.0, locale, properties, project.tubes));
   sizing.warnings = ZeroedFieldWarnings(project.fields, calculation.fields);
   const Sized* sized = calculation.sized();
   if (!minimumCapacity || !sized || !sized->offerDoubleRiser) return sizing;

@@ -169,7 +169,8 @@ void Frmmain::BuildInputFrames() {
   lbl7->setBuddy(cmbl_);
   form2->addRow(lbl7, cmbl_);
 
-  cmbdpd_ = MakeList("Cmbdpd", DesignDropList(unit, WorkingMode::Design, session_.tubes.series, locale()), true, frame2_);
+  cmbdpd_ =
+      MakeList("Cmbdpd", DesignDropList(unit, WorkingMode::Design, session_.tubes.series, locale()), true, frame2_);
   lbl8_ = MakeLabel("Lbl8", DesignDropCaption(unit, WorkingMode::Design), frame2_);
   lbl8_->setBuddy(cmbdpd_);
   form2->addRow(lbl8_, cmbdpd_);

@@ -94,9 +94,7 @@ double MetricRatingPsig(int sizeIndex, RatingTemperature temperature) {
 
 }  // namespace
 
-double RatingTemperatureF(RatingTemperature temperature) {
-  return temperature == RatingTemperature::F150 ? 150 : 250;
-}
+double RatingTemperatureF(RatingTemperature temperature) { return temperature == RatingTemperature::F150 ? 150 : 250; }
 
 double RatedWorkingPressurePsig(TubeSeries series, int sizeIndex, RatingTemperature temperature) {
   if (series == TubeSeries::EN12735) return MetricRatingPsig(sizeIndex, temperature);

@@ -127,7 +127,8 @@ std::optional<size_t> LastLineOfNote(const std::vector<QStringView>& lines) {
     if (lastOfNote.isEmpty() || lastOfNote.back() != u'"') continue;
     const size_t firstOfEnding = count - ending.lastLinesQuoted.size();
     bool matches = true;
-    for (size_t i = firstOfEnding; i < count; ++i) matches = matches && Quoted(lines[i]) == ending.lastLinesQuoted[i - firstOfEnding];
+    for (size_t i = firstOfEnding; i < count; ++i)
+      matches = matches && Quoted(lines[i]) == ending.lastLinesQuoted[i - firstOfEnding];
     if (matches) return last;
   }
   return std::nullopt;

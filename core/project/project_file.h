@@ -1,7 +1,7 @@
 #pragma once
 // The project file (*.kst): the whole input side of a design case, one value
-// per line, 42 values (40 in files written before the tube series came). The core reads and writes it; the windows only pick
-// the file name and show what these functions return.
+// per line, 42 values (40 in files written before the tube series came). The core reads and writes it; the windows only
+// pick the file name and show what these functions return.
 //
 // Lines, in order:
 //   1-11   the main window's input texts (Cmbrt .. Txtal)

@@ -159,8 +159,8 @@ CalculateResult RunCalculate(const MainFieldTexts& fields, UnitSystem unit, Work
 
   const TypedNumbers& n = numbers.value();
   AcceptedCase accepted;
-  accepted.stored = Store(result.fields, n, unit, mode, fittingCounts.value(), previousDesignDropPsi, properties,
-                          tubes);
+  accepted.stored =
+      Store(result.fields, n, unit, mode, fittingCounts.value(), previousDesignDropPsi, properties, tubes);
   accepted.offerDoubleRiser = n.riserLength > 0 && accepted.stored.line != LineType::Liquid;
   const Outcome<LineEvaluation> evaluation = SizeLine(accepted.stored, mode, n.checkedSizeIndex);
   if (!evaluation.ok()) {

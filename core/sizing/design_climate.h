@@ -11,8 +11,7 @@ namespace kestrin {
 
 // The highest ambient temperature the plant's air-cooled condenser works in.
 enum class DesignClimate { UpTo32C, UpTo38C, UpTo43C };
-inline constexpr std::array kDesignClimates = {DesignClimate::UpTo32C, DesignClimate::UpTo38C,
-                                               DesignClimate::UpTo43C};
+inline constexpr std::array kDesignClimates = {DesignClimate::UpTo32C, DesignClimate::UpTo38C, DesignClimate::UpTo43C};
 
 // 32, 38, 43: the ambient, C, as a project file and kestrin-size's --climate
 // write it.

@@ -97,8 +97,8 @@ QString OilReturnWarning(LineType line, const LineEvaluation& evaluation, const 
   const QString velocityUnit = VelocityUnit(unit);
   return QStringLiteral("Oil return: %1 %2 is below the %3 %2 that %4 needs in a %5 riser.")
       .arg(ShownVelocity(oilReturn.velocityFps, unit, locale), velocityUnit,
-           ShownVelocity(oilReturn.minimumVelocityFps, unit, locale),
-           TubeName(evaluation.series, evaluation.sizeIndex), RiserKind(line));
+           ShownVelocity(oilReturn.minimumVelocityFps, unit, locale), TubeName(evaluation.series, evaluation.sizeIndex),
+           RiserKind(line));
 }
 
 QString PressureRatingWarning(const PressureRating& rating, UnitSystem unit, const QLocale& locale) {

@@ -56,44 +56,15 @@ QStringList Sorted(QStringList keys) {
   return keys;
 }
 
-const QStringList kResultKeys = {u"file"_s,
-                                 u"ok"_s,
-                                 u"error"_s,
-                                 u"field"_s,
-                                 u"units"_s,
-                                 u"mode"_s,
-                                 u"line"_s,
-                                 u"line_size"_s,
-                                 u"description"_s,
-                                 u"total_pressure_drop"_s,
-                                 u"velocity"_s,
-                                 u"velocity_in_band"_s,
-                                 u"equivalent_length"_s,
-                                 u"traps"_s,
-                                 u"warnings"_s,
-                                 u"saturation_drop"_s,
-                                 u"oil_return"_s,
-                                 u"flash_gas"_s,
-                                 u"property_source"_s,
-                                 u"tube_series"_s,
-                                 u"pressure_rating"_s,
-                                 u"raw"_s,
-                                 u"pressure_drop_psi"_s,
-                                 u"velocity_fps"_s,
-                                 u"equivalent_length_ft"_s,
-                                 u"saturation_drop_f"_s,
-                                 u"mass_flow_lb_h"_s,
-                                 u"density_lb_ft3"_s,
-                                 u"viscosity_lb_ft_h"_s,
-                                 u"reynolds"_s,
-                                 u"friction_factor"_s,
-                                 u"inside_diameter_in"_s,
-                                 u"design_pressure_psig"_s,
-                                 u"tube_rating_psig"_s,
-                                 // pressure_rating's own
-                                 u"design_pressure"_s,
-                                 u"tube_rating"_s,
-                                 u"ok"_s};
+const QStringList kResultKeys = {
+    u"file"_s, u"ok"_s, u"error"_s, u"field"_s, u"units"_s, u"mode"_s, u"line"_s, u"line_size"_s, u"description"_s,
+    u"total_pressure_drop"_s, u"velocity"_s, u"velocity_in_band"_s, u"equivalent_length"_s, u"traps"_s, u"warnings"_s,
+    u"saturation_drop"_s, u"oil_return"_s, u"flash_gas"_s, u"property_source"_s, u"tube_series"_s, u"pressure_rating"_s,
+    u"raw"_s, u"pressure_drop_psi"_s, u"velocity_fps"_s, u"equivalent_length_ft"_s, u"saturation_drop_f"_s,
+    u"mass_flow_lb_h"_s, u"density_lb_ft3"_s, u"viscosity_lb_ft_h"_s, u"reynolds"_s, u"friction_factor"_s,
+    u"inside_diameter_in"_s, u"design_pressure_psig"_s, u"tube_rating_psig"_s,
+    // pressure_rating's own
+    u"design_pressure"_s, u"tube_rating"_s, u"ok"_s};
 
 TEST(SizeToolArguments, OptionsAndUsageErrors) {
   struct Row {

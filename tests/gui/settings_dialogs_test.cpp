@@ -254,8 +254,8 @@ class SettingsDialogsTest : public QObject {
   // follows it; the rating warning appears, follows the unit system and
   // clears with the outputs.
   void tubeSeriesAndClimateChangeTheSizingAndTheRating() {
-    const TypedCase r410a = {u"R410A"_s, u"15"_s, u"40"_s,        u"115"_s, u"10"_s, u"10"_s,
-                             u"Discharge"_s, u"2"_s, u"100"_s, u"0"_s,   u"0"_s};
+    const TypedCase r410a = {u"R410A"_s,     u"15"_s, u"40"_s,  u"115"_s, u"10"_s, u"10"_s,
+                             u"Discharge"_s, u"2"_s,  u"100"_s, u"0"_s,   u"0"_s};
     QVERIFY(TypeCase(window_.get(), r410a));
     CalculateQuietly();
     QCOMPARE(window_->outputTexts().lineSize, u"1 3/8"_s);

@@ -66,9 +66,9 @@ TEST(PartLoadRiser, SuctionRiserBandReachesDownToEightFeetPerSecond) {
   for (double tons = 1; tons < 20; tons += 0.5) {
     const auto riser = SizePartLoadRiser(suction, tons);
     if (!riser.ok() || riser.value().velocityFps < 8.5 || riser.value().velocityFps > 14.5) continue;
-    EXPECT_TRUE(
-        PresentPartLoadRiser(PartLoadRiserProfile(LineType::Suction), riser.value(), std::nullopt, std::nullopt, UnitSystem::IP, kC)
-            .velocityInBand);
+    EXPECT_TRUE(PresentPartLoadRiser(PartLoadRiserProfile(LineType::Suction), riser.value(), std::nullopt, std::nullopt,
+                                     UnitSystem::IP, kC)
+                    .velocityInBand);
     const auto asLine = PresentLineResult(ProfileOf(LineType::Suction),
                                           SizeLineDesign(ProfileOf(LineType::Suction), suction, tons).value(),
                                           LineReadings{}, Presentation{});

@@ -89,7 +89,8 @@ TEST(OilReturn, EveryCellOfTheMinimumVelocityTable) {
 }
 
 TEST(OilReturn, LargestHotGasFigureFollowsTheSquareRootOfTheDiameter) {
-  const double scaled = 730 * std::sqrt(TubeInsideDiameter(TubeSeries::TypeK, 11) / TubeInsideDiameter(TubeSeries::TypeK, 10));
+  const double scaled =
+      730 * std::sqrt(TubeInsideDiameter(TubeSeries::TypeK, 11) / TubeInsideDiameter(TubeSeries::TypeK, 10));
   EXPECT_NEAR(*MinimumOilReturnVelocityFps(LineType::Discharge, 11) * 60, scaled, 5);
 }
 
@@ -206,8 +207,9 @@ TEST(ReadingTexts, WarningsInTheUnitsShown) {
             u"Flash gas likely: the subcooling margin is -1.0 K.");
 
   // Nothing left to read at the end of the line: said once, not blank.
-  const ShownResult none = PresentLineResult(liquidProfile, e, LineReadings{std::nullopt, std::nullopt, FlashGas{}, std::nullopt},
-                                             Presentation{UnitSystem::IP, {}, 0, kC});
+  const ShownResult none =
+      PresentLineResult(liquidProfile, e, LineReadings{std::nullopt, std::nullopt, FlashGas{}, std::nullopt},
+                        Presentation{UnitSystem::IP, {}, 0, kC});
   EXPECT_EQ(none.saturationDrop, QString());
   EXPECT_TRUE(none.warning.startsWith(u"Flash gas likely: the pressure left"));
   EXPECT_FALSE(none.warning.contains(u"Saturation Temp. Drop"));

@@ -67,7 +67,8 @@ TEST(UnitTexts, CaptionsTipsAndListsFollowUnitAndMode) {
   EXPECT_EQ(DesignDropList(UnitSystem::SI, WorkingMode::Design, TubeSeries::TypeK, kC),
             QStringList({u"0.05"_qs, u"0.1"_qs, u"0.2"_qs, u"0.3"_qs, u"0.4"_qs}));
   EXPECT_EQ(DesignDropList(UnitSystem::SI, WorkingMode::Checking, TubeSeries::TypeK, kC).size(), 10);
-  EXPECT_EQ(DesignDropList(UnitSystem::IP, WorkingMode::Design, TubeSeries::TypeK, QLocale(QLocale::German)).first(), u"0,5"_qs);
+  EXPECT_EQ(DesignDropList(UnitSystem::IP, WorkingMode::Design, TubeSeries::TypeK, QLocale(QLocale::German)).first(),
+            u"0,5"_qs);
   EXPECT_EQ(LengthUnit(UnitSystem::IP), u"Ft "_qs);
   EXPECT_EQ(PressureDropUnit(UnitSystem::SI), u"bar"_qs);
 }
