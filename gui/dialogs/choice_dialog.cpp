@@ -25,20 +25,23 @@ ChoiceButtons BuildChoiceDialog(QDialog* dialog, const ChoiceTexts& texts) {
   options->addWidget(buttons.first);
   options->addWidget(buttons.second);
 
+  auto* layout = new QVBoxLayout(dialog);
+  layout->addWidget(frame);
+  AddOkButton(dialog, layout, texts.okName);
+  return buttons;
+}
+
+void AddOkButton(QDialog* dialog, QVBoxLayout* layout, const QString& okName) {
   auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
-  ok->setObjectName(texts.okName);
+  ok->setObjectName(okName);
   ok->setDefault(true);
   QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
-
   auto* row = new QHBoxLayout;
   row->addStretch(1);
   row->addWidget(ok);
   row->addStretch(1);
-  auto* layout = new QVBoxLayout(dialog);
-  layout->addWidget(frame);
   layout->addLayout(row);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  return buttons;
 }
 
 }  // namespace kestrin

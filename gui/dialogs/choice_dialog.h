@@ -6,6 +6,7 @@
 
 class QDialog;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace kestrin {
 
@@ -23,5 +24,9 @@ struct ChoiceTexts {
 
 // Builds the dialog's controls; OK accepts, closing the window rejects.
 ChoiceButtons BuildChoiceDialog(QDialog* dialog, const ChoiceTexts& texts);
+
+// The OK button, centred under the frames of `layout`, which it ends; it
+// accepts the dialog.
+void AddOkButton(QDialog* dialog, QVBoxLayout* layout, const QString& okName);
 
 }  // namespace kestrin

@@ -1,9 +1,9 @@
 #include "gui/dialogs/frmtubes.h"
 
+#include "gui/dialogs/choice_dialog.h"
+
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -64,19 +64,10 @@ Frmtubes::Frmtubes(const TubeChoice& current, QWidget* parent) : QDialog(parent)
     climates_[i]->setChecked(kDesignClimates[i] == current.climate);
   }
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("CmdOK"));
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  auto* row = new QHBoxLayout;
-  row->addStretch(1);
-  row->addWidget(ok);
-  row->addStretch(1);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(seriesFrame);
   layout->addWidget(climateFrame);
-  layout->addLayout(row);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  AddOkButton(this, layout, QStringLiteral("CmdOK"));
 }
 
 TubeChoice Frmtubes::chosenTubes() const {
