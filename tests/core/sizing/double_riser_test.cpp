@@ -60,6 +60,29 @@ TEST(PartLoadRiser, HandWorkedSizesAndVelocities) {
   }
 }
 
+// The part-load riser is sized in the line's tube series and its own tube
+// is rated like the line's: R410A's hot gas at 43 C ambient is beyond a
+// 1 1/8 Type L riser, and the riser window says so beside its oil reading.
+TEST(PartLoadRiser, SizedInTheLinesSeriesAndRatedForItsPressure) {
+  DesignCase c = samples::TwentyTonR22(LineType::Discharge);
+  c.refrigerant = Refrigerant::R410A;
+  c.properties = PropertySource::Reference;
+  c.riserLengthFt = 20;
+  c.tubes = {TubeSeries::TypeL, DesignClimate::UpTo43C};
+  const auto riser = RunPartLoadRiser(u"5"_qs, LineType::Discharge, c, {}, UnitSystem::IP, kC);
+  ASSERT_TRUE(riser.ok()) << riser.refusal().message.toStdString();
+  EXPECT_EQ(riser.value().evaluation.series, TubeSeries::TypeL);
+  ASSERT_TRUE(riser.value().pressureRating);
+  EXPECT_EQ(riser.value().pressureRating->ratingTemperatureF, 250);
+  EXPECT_FALSE(riser.value().pressureRating->ok);
+  const QString& warning = riser.value().shown.warning;
+  EXPECT_TRUE(warning.contains(u"Tube rating: "_qs + riser.value().shown.lineSize + u" Type L (annealed) is rated "_qs))
+      << warning.toStdString();
+  EXPECT_TRUE(warning.endsWith(u"(R410A at 145 F)."_qs)) << warning.toStdString();
+  ASSERT_TRUE(riser.value().shown.pressureRating);
+  EXPECT_FALSE(riser.value().shown.pressureRating->ok);
+}
+
 TEST(PartLoadRiser, SuctionRiserBandReachesDownToEightFeetPerSecond) {
   const DesignCase suction = samples::TwentyTonR22(LineType::Suction);
   // Find a minimum capacity whose suction riser runs between 8 and 15 FPS.
