@@ -4,6 +4,7 @@
 
 #include "core/physics/tube_catalogue.h"
 #include "core/sizing/line_sizing.h"
+#include "core/sizing/pressure_rating.h"
 #include "core/sizing/sample_cases.h"
 
 #include <benchmark/benchmark.h>
@@ -22,6 +23,17 @@ void DesignRun(benchmark::State& state, Refrigerant refrigerant, LineType line, 
   for (auto _ : state) benchmark::DoNotOptimize(SizeLineDesign(ProfileOf(line), c, c.capacityTons));
 }
 
+// The pressure rating read for the size chosen: one saturation pressure at
+// the line's design temperature.
+void PressureRatingReading(benchmark::State& state, Refrigerant refrigerant, PropertySource source) {
+  DesignCase c = samples::TwentyTonR22(LineType::Discharge);
+  c.refrigerant = refrigerant;
+  c.properties = source;
+  for (auto _ : state) benchmark::DoNotOptimize(RatePressure(c, 6));
+}
+
+BENCHMARK_CAPTURE(PressureRatingReading, R22Correlations, Refrigerant::R22, PropertySource::Correlations);
+BENCHMARK_CAPTURE(PressureRatingReading, R410AReference, Refrigerant::R410A, PropertySource::Reference);
 BENCHMARK_CAPTURE(DesignRun, R22SuctionCorrelations, Refrigerant::R22, LineType::Suction, PropertySource::Correlations);
 BENCHMARK_CAPTURE(DesignRun, R22SuctionReference, Refrigerant::R22, LineType::Suction, PropertySource::Reference);
 BENCHMARK_CAPTURE(DesignRun, R22DischargeCorrelations, Refrigerant::R22, LineType::Discharge,
