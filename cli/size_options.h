@@ -4,6 +4,8 @@
 #include "core/outcome.h"
 #include "core/physics/property_source.h"
 #include "core/physics/refrigerant.h"
+#include "core/physics/tube_series.h"
+#include "core/sizing/capacity_table.h"
 
 #include <QLocale>
 #include <QString>
@@ -30,6 +32,11 @@ struct SizeToolOptions {
   PropertySource propertySource = PropertySource::Correlations;
   // --fluid NAME: print the refrigerant's saturation table instead of sizing.
   std::optional<Refrigerant> fluid;
+  // --tubes K|L|EN12735-1: the tube series.
+  std::optional<TubeSeries> tubes;
+  // --capacity-table with --fluid and --line: print the line capacity table
+  // of these conditions instead.
+  std::optional<CapacityConditions> capacityTable;
   std::optional<ReportOptions> report;
   std::optional<QString> encoding;  // of project files that are not UTF-8
   QLocale locale;                   // of the numbers in the files
