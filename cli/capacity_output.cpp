@@ -26,21 +26,6 @@ QString CellText(const ShownCapacityCell& cell) {
   return cell.capacity + (cell.belowOilReturn ? u'*' : u' ');
 }
 
-// Each reason an empty cell gives, once per column.
-QString EmptyCellReasons(const ShownCapacityTable& shown) {
-  QString text;
-  for (qsizetype column = 0; column < shown.columnCaptions.size(); ++column) {
-    QStringList reasons;
-    for (const std::vector<ShownCapacityCell>& row : shown.cells) {
-      const QString& reason = row[static_cast<std::size_t>(column)].reason;
-      if (!reason.isEmpty() && !reasons.contains(reason)) reasons += reason;
-    }
-    for (const QString& reason : reasons)
-      text += QStringLiteral("  - at %1: %2\n").arg(shown.columnCaptions[column], reason);
-  }
-  return text;
-}
-
 QJsonValue Number(double value) { return std::isfinite(value) ? QJsonValue(value) : QJsonValue(); }
 
 QJsonObject CellJson(const Outcome<CapacityCell>& cell, double evaporatingF, UnitSystem unit) {
@@ -84,8 +69,8 @@ QString CapacityText(const CapacityTable& table) {
     for (const ShownCapacityCell& cell : shown.cells[r]) text += Cell(CellText(cell), kColumnWidth);
     text += u'\n';
   }
-  const QString reasons = EmptyCellReasons(shown);
-  if (!reasons.isEmpty()) text += QStringLiteral("\nEmpty cells (-):\n") + reasons;
+  if (!shown.emptyCells.isEmpty()) text += QStringLiteral("\nEmpty cells (-):\n");
+  for (const QString& reason : shown.emptyCells) text += QStringLiteral("  - at %1\n").arg(reason);
   return text;
 }
 

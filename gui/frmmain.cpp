@@ -169,7 +169,8 @@ void Frmmain::BuildInputFrames() {
   lbl7->setBuddy(cmbl_);
   form2->addRow(lbl7, cmbl_);
 
-  cmbdpd_ = MakeList("Cmbdpd", DesignDropList(unit, WorkingMode::Design, session_.tubes.series, locale()), true, frame2_);
+  cmbdpd_ =
+      MakeList("Cmbdpd", DesignDropList(unit, WorkingMode::Design, session_.tubes.series, locale()), true, frame2_);
   lbl8_ = MakeLabel("Lbl8", DesignDropCaption(unit, WorkingMode::Design), frame2_);
   lbl8_->setBuddy(cmbdpd_);
   form2->addRow(lbl8_, cmbdpd_);
@@ -333,6 +334,9 @@ void Frmmain::BuildMenuBar() {
   QAction* process = addItem(setup, "Process", "Process");
   QAction* units = addItem(setup, "units", "Units");
   QAction* properties = addItem(setup, "properties", "Properties");
+
+  QMenu* tables = addMenu("tables", "&Tables");
+  addItem(tables, "capacities", "Line Capacities", QKeySequence(Qt::CTRL | Qt::Key_T));
 
   QMenu* help = addMenu("help", "&Help");
   QAction* guide = addItem(help, "pipingGuide", "Kestrin Piping Guide");

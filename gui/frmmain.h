@@ -86,7 +86,8 @@ class Frmmain : public QMainWindow {
 
   // --- Menu bar ------------------------------------------------------------
   // The menu entries by object name: "open", "save", "Printsetup", "print",
-  // "exit", "Process", "units", "properties", "pipingGuide", "web", "About".
+  // "exit", "Process", "units", "properties", "capacities", "pipingGuide",
+  // "web", "About".
   // Null for an unknown name. Process, units, properties and exit are
   // connected here; the others are for their commands to connect.
   QAction* menuAction(const QString& objectName) const;

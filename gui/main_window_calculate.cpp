@@ -14,8 +14,9 @@
 namespace kestrin {
 
 void Frmmain::Calculate() {
-  const CalculateResult result = RunCalculate(inputTexts(), session_.unit, session_.mode, session_.fittingCounts,
-                                              session_.designDropPsi, locale(), session_.propertySource, session_.tubes);
+  const CalculateResult result =
+      RunCalculate(inputTexts(), session_.unit, session_.mode, session_.fittingCounts, session_.designDropPsi, locale(),
+                   session_.propertySource, session_.tubes);
 
   // Optional fields that were not numbers read "0" from now on, even when a
   // later check refuses the run.

@@ -14,12 +14,6 @@ constexpr int kSignificantFigures = 3;
 constexpr int kConditionDigits = 6;
 constexpr int kVelocityDecimals = 2;
 
-QString Plain(double value, const QLocale& locale) {
-  QLocale plain = locale;
-  plain.setNumberOptions(QLocale::OmitGroupSeparator);
-  return plain.toString(value, 'g', kConditionDigits);
-}
-
 QString LineWords(LineType line) {
   switch (line) {
     case LineType::Suction: return QStringLiteral("suction");
@@ -39,9 +33,10 @@ QString Conditions(const CapacityConditions& c, const QLocale& locale) {
   const UnitSystem unit = c.unit;
   const double difference = unit == UnitSystem::IP ? 1 : kCelsiusDifferenceToFahrenheit;
   return QStringLiteral("Condensing %1 %2, superheat %3 %4, subcooling %5 %4, drop %6 %7; %8")
-      .arg(Plain(ShownTemperature(c.condensingF, unit), locale), TemperatureUnit(unit),
-           Plain(c.superheatF / difference, locale), TemperatureDropUnit(unit), Plain(c.subcoolF / difference, locale),
-           Plain(c.dropF / difference, locale), TemperatureDropPerLengthUnit(unit), SourceWords(c));
+      .arg(ConditionText(ShownTemperature(c.condensingF, unit), locale), TemperatureUnit(unit),
+           ConditionText(c.superheatF / difference, locale), TemperatureDropUnit(unit),
+           ConditionText(c.subcoolF / difference, locale), ConditionText(c.dropF / difference, locale),
+           TemperatureDropPerLengthUnit(unit), SourceWords(c));
 }
 
 QString Note(const CapacityTable& table, const QLocale& locale) {
@@ -83,6 +78,12 @@ QString Record(const QStringList& fields, QChar separator) {
 
 }  // namespace
 
+QString ConditionText(double value, const QLocale& locale) {
+  QLocale plain = locale;
+  plain.setNumberOptions(QLocale::OmitGroupSeparator);
+  return plain.toString(value, 'g', kConditionDigits);
+}
+
 QString ThreeSignificantFigures(double value, const QLocale& locale) {
   if (!std::isfinite(value) || value == 0) return FormatFixed(value, 0, locale);
   const double scale = std::pow(10.0, std::floor(std::log10(std::abs(value))) - (kSignificantFigures - 1));
@@ -121,14 +122,23 @@ ShownCapacityTable PresentCapacityTable(const CapacityTable& table, const QLocal
   shown.conditions = Conditions(c, locale);
   shown.sizeCaption = QStringLiteral("Size");
   for (const double et : table.evaporatingF)
-    shown.columnCaptions +=
-        QStringLiteral("%1 %2").arg(Plain(std::round(ShownTemperature(et, c.unit)), locale), TemperatureUnit(c.unit));
+    shown.columnCaptions += QStringLiteral("%1 %2").arg(ConditionText(std::round(ShownTemperature(et, c.unit)), locale),
+                                                        TemperatureUnit(c.unit));
   for (const CapacityRow& row : table.rows) {
     shown.sizeNames += TubeName(c.series, row.sizeIndex);
     std::vector<ShownCapacityCell>& cells = shown.cells.emplace_back();
     for (const Outcome<CapacityCell>& cell : row.cells) cells.push_back(ShownCell(cell, c.unit, locale));
   }
   shown.note = Note(table, locale);
+  for (std::size_t column = 0; column < table.evaporatingF.size(); ++column) {
+    QStringList reasons;
+    for (const std::vector<ShownCapacityCell>& row : shown.cells) {
+      const QString& reason = row[column].reason;
+      if (!reason.isEmpty() && !reasons.contains(reason)) reasons += reason;
+    }
+    for (const QString& reason : reasons)
+      shown.emptyCells += QStringLiteral("%1: %2").arg(shown.columnCaptions[static_cast<qsizetype>(column)], reason);
+  }
   return shown;
 }
 

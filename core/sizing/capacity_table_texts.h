@@ -32,7 +32,13 @@ struct ShownCapacityTable {
   // One line under the table: what grey italics mean and how capacity
   // scales with other drops and lengths.
   QString note;
+  // Why cells are empty, once per reason and column: "-40 °C: The hot gas ...".
+  QStringList emptyCells;
 };
+
+// A condition as typed or shown: up to six significant figures, "105",
+// "0.04".
+QString ConditionText(double value, const QLocale& locale);
 
 // "0.123", "1.23", "12.3", "123", "1230".
 QString ThreeSignificantFigures(double value, const QLocale& locale);

@@ -145,6 +145,7 @@ class FrmmainTest : public QObject {
           {"exit", "&Exit", 'E', ""}}},
         {{"setup", "&Set up", 'S', ""},
          {{"Process", "Process", 0, ""}, {"units", "Units", 0, ""}, {"properties", "Properties", 0, ""}}},
+        {{"tables", "&Tables", 'T', ""}, {{"capacities", "Line Capacities", 0, "Ctrl+T"}}},
         {{"help", "&Help", 'H', ""},
          {{"pipingGuide", "Kestrin Piping Guide", 0, ""},
           {"web", "Kestrin  website", 0, ""},
