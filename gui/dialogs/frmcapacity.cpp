@@ -115,7 +115,7 @@ void Frmcapacity::BuildControls() {
   tblcapacity_->setObjectName(QStringLiteral("Tblcapacity"));
   tblcapacity_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tblcapacity_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  tblcapacity_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  tblcapacity_->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   lblcapnote_ = MakeLabel("Lblcapnote", this);
   lblcapnote_->setWordWrap(true);
 

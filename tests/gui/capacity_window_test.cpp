@@ -147,6 +147,24 @@ class CapacityWindowTest : public QObject {
     QVERIFY(title->text().contains(u"drop 0.5 F/100 ft"_qs));
   }
 
+  void cellsTooSlowToReturnOilAreGreyItalics() {
+    Frmcapacity window;
+    window.setSettings(UnitSystem::IP, PropertySource::Correlations, TubeSeries::TypeK);
+    window.setCase(CaseOf(u"R22"_qs, u"Suction"_qs, u"105"_qs, u"0"_qs, u"0"_qs));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    KESTRIN_FIND(QLineEdit, drop, &window, "Txtcapdt");
+    KESTRIN_FIND(QTableWidget, table, &window, "Tblcapacity");
+    KESTRIN_FIND(QLabel, note, &window, "Lblcapnote");
+    QVERIFY(!table->item(0, 0)->font().italic());
+    TypeInto(drop, u"0.2"_qs);
+    QVERIFY(window.shownTable()->cells[0][0].belowOilReturn);
+    QVERIFY(table->item(0, 0)->font().italic());
+    QCOMPARE(table->item(0, 0)->foreground().color(), QColor(0x80, 0x80, 0x80));
+    QVERIFY(!table->item(10, 0)->font().italic());
+    QVERIFY(note->text().startsWith(u"Grey italics: too slow to carry oil up a riser of that size."_qs));
+  }
+
   void copySaveAndPrintHandOverTheTableShown() {
     QTemporaryDir dir;
     Frmcapacity window;
