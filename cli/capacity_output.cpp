@@ -21,6 +21,12 @@ constexpr double kTemperatureScale = 1e6;
 
 QString Cell(const QString& text, int width) { return text.rightJustified(width); }
 
+// A line of the table without the blanks that pad its last cell.
+QString Line(QString text) {
+  while (text.endsWith(u' ')) text.chop(1);
+  return text + u'\n';
+}
+
 QString CellText(const ShownCapacityCell& cell) {
   if (cell.capacity.isEmpty()) return QStringLiteral("-");
   return cell.capacity + (cell.belowOilReturn ? u'*' : u' ');
@@ -61,13 +67,13 @@ QString CapacityText(const CapacityTable& table) {
   if (table.dropExponent)
     text += QStringLiteral("  For another drop or length, capacity scales as (drop / length)^%1.\n")
                 .arg(QString::number(*table.dropExponent, 'f', 2));
-  text += u'\n' + Cell(shown.sizeCaption, kSizeWidth);
-  for (const QString& caption : shown.columnCaptions) text += Cell(caption + u' ', kColumnWidth);
-  text += u'\n';
+  QString captions = Cell(shown.sizeCaption, kSizeWidth);
+  for (const QString& caption : shown.columnCaptions) captions += Cell(caption + u' ', kColumnWidth);
+  text += u'\n' + Line(captions);
   for (std::size_t r = 0; r < shown.cells.size(); ++r) {
-    text += Cell(shown.sizeNames[static_cast<qsizetype>(r)], kSizeWidth);
-    for (const ShownCapacityCell& cell : shown.cells[r]) text += Cell(CellText(cell), kColumnWidth);
-    text += u'\n';
+    QString row = Cell(shown.sizeNames[static_cast<qsizetype>(r)], kSizeWidth);
+    for (const ShownCapacityCell& cell : shown.cells[r]) row += Cell(CellText(cell), kColumnWidth);
+    text += Line(row);
   }
   if (!shown.emptyCells.isEmpty()) text += QStringLiteral("\nEmpty cells (-):\n");
   for (const QString& reason : shown.emptyCells) text += QStringLiteral("  - at %1\n").arg(reason);

@@ -183,7 +183,7 @@ Outcome<CapacityConditions> CapacityTableOf(const QCommandLineParser& parser, co
       return UsageError(QStringLiteral("--%1 needs a number, not \"%2\"").arg(number.option->names().first(), text));
     inputs.*number.value = *value;
   }
-  const Outcome<CapacityConditions> conditions = CapacityConditionsOf(
+  Outcome<CapacityConditions> conditions = CapacityConditionsOf(
       *options.fluid, options.propertySource, *line, options.tubes.value_or(TubeSeries::TypeK), unit, inputs);
   if (!conditions.ok()) return UsageError(conditions.refusal().message.trimmed());
   return conditions;

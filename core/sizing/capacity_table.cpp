@@ -49,8 +49,9 @@ constexpr int kMostSteps = 200;
 constexpr int kExponentSizeIndex = 6;
 constexpr std::size_t kExponentColumn = kCapacityColumnCount / 2;
 
-Refusal Problem(CapacityProblem problem, DesignField field = DesignField::None) {
-  return Refusal{CapacityProblemMessage(problem), field, RefusalReason::NoFlow};
+Refusal Problem(CapacityProblem problem, DesignField field = DesignField::None,
+                RefusalReason reason = RefusalReason::NoFlow) {
+  return Refusal{CapacityProblemMessage(problem), field, reason};
 }
 
 // The engine's mass flow is the capacity over the refrigerating effect, so
@@ -215,9 +216,12 @@ Outcome<CapacityConditions> CapacityConditionsOf(Refrigerant refrigerant, Proper
       inputs.condensing > (ip ? kHighestCondensingF : kHighestCondensingC))
     return Refusal{MessageText(ip ? Message::CondensingRangeIP : Message::CondensingRangeSI), DesignField::Condensing,
                    RefusalReason::OutOfRange};
-  if (inputs.superheat < 0) return Problem(CapacityProblem::NegativeSuperheat, DesignField::Superheat);
-  if (inputs.subcool < 0) return Problem(CapacityProblem::NegativeSubcool, DesignField::Subcool);
-  if (!(inputs.drop > 0)) return Problem(CapacityProblem::DropNotPositive);
+  if (inputs.superheat < 0)
+    return Problem(CapacityProblem::NegativeSuperheat, DesignField::Superheat, RefusalReason::OutOfRange);
+  if (inputs.subcool < 0)
+    return Problem(CapacityProblem::NegativeSubcool, DesignField::Subcool, RefusalReason::OutOfRange);
+  if (!(inputs.drop > 0))
+    return Problem(CapacityProblem::DropNotPositive, DesignField::None, RefusalReason::OutOfRange);
 
   const double difference = ip ? 1 : kCelsiusDifferenceToFahrenheit;
   CapacityConditions c;
@@ -255,12 +259,6 @@ Outcome<double> TargetDropPsi(const CapacityConditions& conditions, double evapo
       (curve->PressurePsia(t + kSlopeStepF) - curve->PressurePsia(t - kSlopeStepF)) / (2 * kSlopeStepF);
   if (!std::isfinite(slope) || slope <= 0) return Problem(CapacityProblem::NoSaturationSlope);
   return conditions.dropF * slope;
-}
-
-Outcome<CapacityCell> SolveCapacity(const DesignCase& straightLine, int sizeIndex, double targetPsi) {
-  const Outcome<FluidState> perTon = FlowOf(ProfileOf(straightLine.line), straightLine, 1);
-  if (!perTon.ok()) return perTon.refusal();
-  return SolveWithFlow(straightLine, perTon.value(), sizeIndex, targetPsi);
 }
 
 CapacityTable LineCapacityTable(const CapacityConditions& conditions) {

@@ -96,11 +96,6 @@ DesignCase CapacityDesignCase(const CapacityConditions& conditions, double evapo
 // condensing temperature on a liquid line).
 Outcome<double> TargetDropPsi(const CapacityConditions& conditions, double evaporatingF);
 
-// The capacity of one size whose pressure drop equals `targetPsi`, found by
-// a bracketed search on the engine's own evaluation; a refusal when no
-// capacity between the search's limits gives it.
-Outcome<CapacityCell> SolveCapacity(const DesignCase& straightLine, int sizeIndex, double targetPsi);
-
 CapacityTable LineCapacityTable(const CapacityConditions& conditions);
 
 }  // namespace kestrin

@@ -1,6 +1,7 @@
 #include "core/sizing/capacity_table_texts.h"
 
 #include "core/physics/tube_catalogue.h"
+#include "core/sizing/result_presenter.h"
 #include "core/units/number_text.h"
 #include "core/units/unit_texts.h"
 
@@ -12,7 +13,6 @@ namespace {
 constexpr double kPascalPerBar = 1e5;
 constexpr int kSignificantFigures = 3;
 constexpr int kConditionDigits = 6;
-constexpr int kVelocityDecimals = 2;
 
 QString LineWords(LineType line) {
   switch (line) {
@@ -57,7 +57,7 @@ ShownCapacityCell ShownCell(const Outcome<CapacityCell>& cell, UnitSystem unit, 
   }
   const CapacityCell& c = cell.value();
   shown.capacity = ThreeSignificantFigures(ShownCapacity(c.capacityTons, unit), locale);
-  shown.velocity = FormatFixed(ShownVelocityValue(c.velocityFps, unit), kVelocityDecimals, locale);
+  shown.velocity = ShownVelocity(c.velocityFps, unit, locale);
   shown.pressureDrop = ThreeSignificantFigures(ShownDropPerLength(c.pressureDropPsi, unit), locale);
   shown.belowOilReturn = c.oilReturnOk.has_value() && !*c.oilReturnOk;
   return shown;
