@@ -30,7 +30,7 @@ struct PdfPage {
 // was made; a failure leaves any earlier file as it was.
 PdfWriteResult WritePagePdf(const PdfPage& page, const QString& path);
 
-// The report's page.
+// The report's page; it paints `model`, which must outlive it.
 PdfPage ReportPdfPage(const ReportModel& model);
 
 // Writes the sheet on an A4 page. The file is replaced only when the whole
