@@ -1,5 +1,6 @@
 #include "cli/size_command.h"
 
+#include "cli/capacity_output.h"
 #include "cli/report_output.h"
 #include "cli/saturation_output.h"
 #include "cli/size_tool.h"
@@ -42,6 +43,12 @@ int RunSizeTool(const SizeToolOptions& options, QTextStream& out, QTextStream& e
   }
   if (options.version) {
     out << kProgram << ' ' << QStringLiteral(KESTRIN_VERSION) << '\n';
+    out.flush();
+    return kExitSized;
+  }
+  if (options.capacityTable) {
+    const CapacityTable table = LineCapacityTable(*options.capacityTable);
+    out << (options.json ? CapacityJson(table) : CapacityText(table));
     out.flush();
     return kExitSized;
   }

@@ -16,7 +16,9 @@ const QString kUsageLine = QStringLiteral(
     "                    [--report OUT.pdf [--customer TEXT] [--project TEXT] [--note TEXT]]\n"
     "                    [--encoding NAME] [--locale NAME] [--properties-source SOURCE]\n"
     "                    [--tubes K|L|EN12735-1] [--climate 32|38|43]\n"
-    "       kestrin-size --fluid NAME [--json] [--properties-source SOURCE]");
+    "       kestrin-size --fluid NAME [--json] [--properties-source SOURCE]\n"
+    "       kestrin-size --capacity-table --fluid NAME --line LINE [--json] [--units IP|SI] [--tubes SERIES]\n"
+    "                    [--condensing T] [--superheat X] [--subcool Y] [--drop DT] [--properties-source SOURCE]");
 
 const QString kDescription = QStringLiteral(
     "Sizes the line of each Kestrin project file as the desktop program does when\n"
@@ -78,13 +80,41 @@ struct Options {
                                           "sizing project files."),
                            QStringLiteral("NAME")};
   QCommandLineOption tubes{QStringLiteral("tubes"),
-                           QStringLiteral("Size in this tube series instead of the file's: K (Type K), L (Type L "
-                                          "and ACR) or EN12735-1 (metric)."),
+                           QStringLiteral("Size in this tube series instead of the file's, or print the capacity "
+                                          "table of it (default: K): K (Type K), L (Type L and ACR) or EN12735-1 "
+                                          "(metric)."),
                            QStringLiteral("K|L|EN12735-1")};
   QCommandLineOption climate{QStringLiteral("climate"),
                              QStringLiteral("Judge the tubes' pressure ratings for plant in this ambient, C, instead "
                                             "of the file's: 32, 38 or 43."),
                              QStringLiteral("32|38|43")};
+  QCommandLineOption capacityTable{
+      QStringLiteral("capacity-table"),
+      QStringLiteral("Print the line capacity table of the --fluid and --line: the capacity each tube size carries "
+                     "when the friction drop over 100 ft (1 m in SI) of straight tube loses --drop of saturation "
+                     "temperature, one column per evaporating temperature. With --json, one object per size: size, "
+                     "inside_diameter_in and cells (t_evap, capacity, pressure_drop, velocity, oil_return_ok, "
+                     "error).")};
+  QCommandLineOption line{QStringLiteral("line"), QStringLiteral("The line of the capacity table."),
+                          QStringLiteral("suction|discharge|liquid")};
+  QCommandLineOption units{QStringLiteral("units"),
+                           QStringLiteral("Unit system of the capacity table and its options (default: IP)."),
+                           QStringLiteral("IP|SI")};
+  QCommandLineOption condensing{
+      QStringLiteral("condensing"),
+      QStringLiteral("Condensing temperature of the capacity table, F or C (default: 105 F, 40 C)."),
+      QStringLiteral("T")};
+  QCommandLineOption superheat{QStringLiteral("superheat"),
+                               QStringLiteral("Superheat of the capacity table, F or K (default: 0)."),
+                               QStringLiteral("X")};
+  QCommandLineOption subcool{QStringLiteral("subcool"),
+                             QStringLiteral("Subcooling of the capacity table, F or K (default: 0)."),
+                             QStringLiteral("Y")};
+  QCommandLineOption drop{
+      QStringLiteral("drop"),
+      QStringLiteral("Drop of saturation temperature, F per 100 ft or K per m (default: 2 F or 0.04 K on a suction "
+                     "line, 1 F or 0.02 K on the others)."),
+      QStringLiteral("DT")};
   QCommandLineOption locale{QStringLiteral("locale"),
                             QStringLiteral("Read the numbers in the files as the desktop program does in this "
                                            "locale, such as de_DE (default: a decimal point)."),
@@ -95,7 +125,8 @@ void Describe(QCommandLineParser& parser, const Options& o) {
   parser.setApplicationDescription(kDescription);
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.addOptions({o.json, o.minimumCapacity, o.report, o.customer, o.project, o.note, o.encoding, o.locale,
-                     o.propertiesSource, o.tubes, o.climate, o.fluid});
+                     o.propertiesSource, o.tubes, o.climate, o.fluid, o.capacityTable, o.line, o.units,
+                     o.condensing, o.superheat, o.subcool, o.drop});
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addPositionalArgument(QStringLiteral("FILE.kst"), QStringLiteral("Project files to size."),
@@ -115,6 +146,56 @@ Refusal ParserError(const QCommandLineParser& parser) {
   const QRegularExpressionMatch match = missingValue.match(parser.errorText());
   if (match.hasMatch()) return UsageError(QStringLiteral("%1 needs a value").arg(match.captured(1)));
   return UsageError(parser.errorText());
+}
+
+std::optional<LineType> LineFromKey(const QString& key) {
+  for (const LineType line : {LineType::Suction, LineType::Discharge, LineType::Liquid})
+    if (LineName(line).toLower() == key) return line;
+  return std::nullopt;
+}
+
+std::optional<UnitSystem> UnitsFromKey(const QString& key) {
+  if (key == u"IP") return UnitSystem::IP;
+  if (key == u"SI") return UnitSystem::SI;
+  return std::nullopt;
+}
+
+// The table's own options; the refrigerant, tube series and property source
+// are read with the others.
+Outcome<CapacityConditions> CapacityTableOf(const QCommandLineParser& parser, const Options& o,
+                                            const SizeToolOptions& options) {
+  if (!options.fluid) return UsageError(QStringLiteral("--capacity-table needs --fluid NAME"));
+  if (!parser.isSet(o.line))
+    return UsageError(QStringLiteral("--capacity-table needs --line suction|discharge|liquid"));
+  const std::optional<LineType> line = LineFromKey(parser.value(o.line));
+  if (!line)
+    return UsageError(QStringLiteral("--line is suction, discharge or liquid, not \"%1\"").arg(parser.value(o.line)));
+  UnitSystem unit = UnitSystem::IP;
+  if (parser.isSet(o.units)) {
+    const std::optional<UnitSystem> chosen = UnitsFromKey(parser.value(o.units));
+    if (!chosen) return UsageError(QStringLiteral("--units is IP or SI, not \"%1\"").arg(parser.value(o.units)));
+    unit = *chosen;
+  }
+  CapacityInputs inputs = DefaultCapacityInputs(*line, unit);
+  const struct {
+    const QCommandLineOption* option;
+    double CapacityInputs::*value;
+  } numbers[] = {{&o.condensing, &CapacityInputs::condensing},
+                 {&o.superheat, &CapacityInputs::superheat},
+                 {&o.subcool, &CapacityInputs::subcool},
+                 {&o.drop, &CapacityInputs::drop}};
+  for (const auto& number : numbers) {
+    if (!parser.isSet(*number.option)) continue;
+    const QString text = parser.value(*number.option);
+    const std::optional<double> value = ParseNumber(text, QLocale::c());
+    if (!value)
+      return UsageError(QStringLiteral("--%1 needs a number, not \"%2\"").arg(number.option->names().first(), text));
+    inputs.*number.value = *value;
+  }
+  Outcome<CapacityConditions> conditions = CapacityConditionsOf(
+      *options.fluid, options.propertySource, *line, options.tubes.value_or(TubeSeries::TypeK), unit, inputs);
+  if (!conditions.ok()) return UsageError(conditions.refusal().message.trimmed());
+  return conditions;
 }
 
 }  // namespace
@@ -192,6 +273,19 @@ Outcome<SizeToolOptions> ParseSizeToolArguments(const QStringList& arguments) {
     if (!options.fluid)
       return UsageError(
           QStringLiteral("--fluid does not know \"%1\" (%2)").arg(name, RefrigerantNames().join(QStringLiteral(", "))));
+  }
+  if (parser.isSet(o.capacityTable)) {
+    if (!options.files.isEmpty() || options.report || options.minimumCapacity)
+      return UsageError(QStringLiteral("--capacity-table prints a table and sizes no project file"));
+    const Outcome<CapacityConditions> table = CapacityTableOf(parser, o, options);
+    if (!table.ok()) return table.refusal();
+    options.capacityTable = table.value();
+    return options;
+  }
+  for (const QCommandLineOption* tableOnly : {&o.line, &o.units, &o.condensing, &o.superheat, &o.subcool, &o.drop})
+    if (parser.isSet(*tableOnly))
+      return UsageError(QStringLiteral("--%1 goes with --capacity-table").arg(tableOnly->names().first()));
+  if (options.fluid) {
     if (!options.files.isEmpty() || options.report || options.minimumCapacity)
       return UsageError(QStringLiteral("--fluid prints a table and sizes no project file"));
     return options;

@@ -5,6 +5,7 @@
 #include "core/physics/property_source.h"
 #include "core/physics/refrigerant.h"
 #include "core/physics/tube_series.h"
+#include "core/sizing/capacity_table.h"
 #include "core/sizing/design_climate.h"
 
 #include <QLocale>
@@ -32,9 +33,12 @@ struct SizeToolOptions {
   PropertySource propertySource = PropertySource::Correlations;
   // --fluid NAME: print the refrigerant's saturation table instead of sizing.
   std::optional<Refrigerant> fluid;
+  // --capacity-table with --fluid and --line: print the line capacity table
+  // of these conditions instead.
+  std::optional<CapacityConditions> capacityTable;
   std::optional<ReportOptions> report;
   // --tubes and --climate: the tube series and design climate, instead of
-  // each file's own.
+  // each file's own (the capacity table takes the series).
   std::optional<TubeSeries> tubes;
   std::optional<DesignClimate> climate;
   std::optional<QString> encoding;  // of project files that are not UTF-8

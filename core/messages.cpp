@@ -57,4 +57,22 @@ QString AboveEquationMessage(const QString& temperature, const QString& value, c
       .arg(temperature, value, refrigerant, highest);
 }
 
+QString CapacityProblemMessage(CapacityProblem problem) {
+  switch (problem) {
+    case CapacityProblem::EvaporatingNotBelowCondensing:
+      return QStringLiteral("The evaporating temperature is not below the condensing temperature.");
+    case CapacityProblem::NoSaturationSlope:
+      return QStringLiteral("The saturation curve has no slope at this temperature.");
+    case CapacityProblem::OutOfReach:
+      return QStringLiteral("No capacity within the search's reach loses this drop in this size.");
+    case CapacityProblem::LaminarJump:
+      return QStringLiteral(
+          "The flow turns from laminar to turbulent at this drop: no capacity loses exactly this drop.");
+    case CapacityProblem::DropNotPositive: return QStringLiteral("The temperature drop must be above 0.");
+    case CapacityProblem::NegativeSuperheat: return QStringLiteral("The superheat must not be below 0.");
+    case CapacityProblem::NegativeSubcool: return QStringLiteral("The subcooling must not be below 0.");
+  }
+  return {};
+}
+
 }  // namespace kestrin

@@ -37,4 +37,17 @@ QString BelowEquationMessage(const QString& temperature, const QString& value, c
 QString AboveEquationMessage(const QString& temperature, const QString& value, const QString& refrigerant,
                              const QString& highest);
 
+// Why a cell of a line capacity table stays empty, or the table cannot be
+// drawn at all.
+enum class CapacityProblem {
+  EvaporatingNotBelowCondensing,
+  NoSaturationSlope,  // the saturation curve gives no slope at the line's temperature
+  OutOfReach,         // no capacity within the search's limits loses the drop
+  LaminarJump,        // the drop falls in the step at the laminar limit
+  DropNotPositive,
+  NegativeSuperheat,
+  NegativeSubcool,
+};
+QString CapacityProblemMessage(CapacityProblem problem);
+
 }  // namespace kestrin

@@ -336,6 +336,9 @@ void Frmmain::BuildMenuBar() {
   QAction* properties = addItem(setup, "properties", "Properties");
   QAction* tubes = addItem(setup, "tubes", "Tubes");
 
+  QMenu* tables = addMenu("tables", "&Tables");
+  addItem(tables, "capacities", "Line Capacities", QKeySequence(Qt::CTRL | Qt::Key_T));
+
   QMenu* help = addMenu("help", "&Help");
   QAction* guide = addItem(help, "pipingGuide", "Kestrin Piping Guide");
   guide->setEnabled(false);

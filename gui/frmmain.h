@@ -91,8 +91,9 @@ class Frmmain : public QMainWindow {
 
   // --- Menu bar ------------------------------------------------------------
   // The menu entries by object name: "open", "save", "Printsetup", "print",
-  // "exit", "Process", "units", "properties", "tubes", "pipingGuide", "web",
-  // "About". Null for an unknown name. Process, units, properties, tubes and exit are
+  // "exit", "Process", "units", "properties", "tubes", "capacities",
+  // "pipingGuide", "web", "About". Null for an unknown name. Process, units,
+  // properties, tubes and exit are
   // connected here; the others are for their commands to connect.
   QAction* menuAction(const QString& objectName) const;
 

@@ -1,7 +1,8 @@
 #include "gui/print_commands.h"
 
 #include "core/messages.h"
-#include "drawing/report_page.h"
+#include "core/sizing/capacity_table_texts.h"
+#include "drawing/capacity_table_page.h"
 #include "drawing/report_pdf.h"
 #include "gui/dialogs/frmtitle.h"
 #include "gui/message_boxes.h"
@@ -18,9 +19,11 @@ namespace kestrin {
 
 namespace {
 
-QString AskPdfPathByDialog(QWidget* parent) {
-  QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save the report as PDF"),
-                                              QDir::home().filePath(QStringLiteral("report.pdf")),
+QString AskPdfPathByDialog(QWidget* parent, const QString& what) {
+  QString fileName = what;
+  fileName.replace(u' ', u'-');
+  QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save the %1 as PDF").arg(what),
+                                              QDir::home().filePath(fileName + QStringLiteral(".pdf")),
                                               QStringLiteral("PDF files (*.pdf)"));
   if (!path.isEmpty() && !path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
     path += QStringLiteral(".pdf");
@@ -30,33 +33,35 @@ QString AskPdfPathByDialog(QWidget* parent) {
 
 }  // namespace
 
-bool PrintReportPage(QPrinter& printer, const ReportModel& model) {
+bool PrintPageOn(QPrinter& printer, const PdfPage& page) {
   QPainter painter;
   if (!painter.begin(&printer)) {
     return false;
   }
   // The painter starts at the corner of the printable area, in printer dots.
   const QRectF printable(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-  PaintReportPage(painter, model, printable);
+  page.paint(painter, printable);
   return painter.end() && printer.printerState() != QPrinter::Error;
 }
 
-QString PrintFailedMessage(const QString& printerName) {
+bool PrintReportPage(QPrinter& printer, const ReportModel& model) { return PrintPageOn(printer, ReportPdfPage(model)); }
+
+QString PrintFailedMessage(const QString& printerName, const QString& what) {
   if (printerName.isEmpty()) {
-    return QStringLiteral("The report could not be printed.");
+    return QStringLiteral("The %1 could not be printed.").arg(what);
   }
-  return QStringLiteral("The report could not be printed on %1.").arg(printerName);
+  return QStringLiteral("The %1 could not be printed on %2.").arg(what, printerName);
 }
 
-QString NoPrinterQuestion() {
-  return QStringLiteral("No printer is installed.\nSave the report as a PDF file instead?");
+QString NoPrinterQuestion(const QString& what) {
+  return QStringLiteral("No printer is installed.\nSave the %1 as a PDF file instead?").arg(what);
 }
 
 PrintCommands::PrintCommands(SessionState& state, QWidget* window)
     : state_(state), window_(window), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
   hooks_.now = [] { return QDateTime::currentDateTime(); };
   hooks_.printerInstalled = [] { return !QPrinterInfo::availablePrinters().isEmpty(); };
-  hooks_.askPdfPath = AskPdfPathByDialog;
+  hooks_.askPdfPath = [this](QWidget* parent) { return AskPdfPathByDialog(parent, printing_); };
 }
 
 PrintCommands::~PrintCommands() = default;
@@ -79,18 +84,29 @@ void PrintCommands::PrintSetup() {
 void PrintCommands::PrintReport(const MainFieldTexts& fields, const MainOutputTexts& outputs, QWidget* dialogParent) {
   // Built afresh for every print: the date and time are those of this print.
   const ReportModel model = BuildReport(ReportInputsOf(fields, outputs, state_), hooks_.now());
+  PrintPage(ReportPdfPage(model), dialogParent);
+}
+
+void PrintCommands::PrintCapacityTable(const ShownCapacityTable& table, QWidget* dialogParent) {
+  PrintPage({QStringLiteral("capacity table"), table.title,
+             [&table](QPainter& painter, const QRectF& area) { PaintCapacityTablePage(painter, table, area); }},
+            dialogParent);
+}
+
+void PrintCommands::PrintPage(const PdfPage& page, QWidget* dialogParent) {
+  printing_ = page.what;
   // A printer set to print to a file needs no printer installed.
   if (printer_->outputFileName().isEmpty() && !hooks_.printerInstalled()) {
-    OfferPdf(model, dialogParent);
+    OfferPdf(page, dialogParent);
     return;
   }
-  if (!PrintReportPage(*printer_, model)) {
-    ShowError(dialogParent, PrintFailedMessage(printer_->printerName()));
+  if (!PrintPageOn(*printer_, page)) {
+    ShowError(dialogParent, PrintFailedMessage(printer_->printerName(), page.what));
   }
 }
 
-void PrintCommands::OfferPdf(const ReportModel& model, QWidget* dialogParent) {
-  const auto answer = QMessageBox::question(dialogParent, QStringLiteral("Print"), NoPrinterQuestion(),
+void PrintCommands::OfferPdf(const PdfPage& page, QWidget* dialogParent) {
+  const auto answer = QMessageBox::question(dialogParent, QStringLiteral("Print"), NoPrinterQuestion(page.what),
                                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
   if (answer != QMessageBox::Yes) {
     return;
@@ -99,7 +115,7 @@ void PrintCommands::OfferPdf(const ReportModel& model, QWidget* dialogParent) {
   if (path.isEmpty()) {
     return;
   }
-  const PdfWriteResult result = WriteReportPdf(model, path);
+  const PdfWriteResult result = WritePagePdf(page, path);
   if (!result.written) {
     ShowError(dialogParent, result.error);
   }

@@ -6,6 +6,7 @@
 #include "core/main_fields.h"
 #include "core/report/report_model.h"
 #include "core/session_state.h"
+#include "drawing/report_pdf.h"
 
 #include <QDateTime>
 #include <QString>
@@ -18,13 +19,16 @@ class QWidget;
 
 namespace kestrin {
 
-// Prints the sheet on `printer`, scaled to its printable area at its own
+struct ShownCapacityTable;
+
+// Prints the page on `printer`, scaled to its printable area at its own
 // resolution. False when the printer refused the page.
+bool PrintPageOn(QPrinter& printer, const PdfPage& page);
 bool PrintReportPage(QPrinter& printer, const ReportModel& model);
 
-// What the user is told when printing cannot go the usual way.
-QString PrintFailedMessage(const QString& printerName);
-QString NoPrinterQuestion();
+// What the user is told when printing `what` cannot go the usual way.
+QString PrintFailedMessage(const QString& printerName, const QString& what = QStringLiteral("report"));
+QString NoPrinterQuestion(const QString& what = QStringLiteral("report"));
 
 class PrintCommands {
  public:
@@ -54,17 +58,21 @@ class PrintCommands {
   // or, with none installed, offered as a PDF file. Failures are told to the
   // user in a message box over `dialogParent`.
   void PrintReport(const MainFieldTexts& fields, const MainOutputTexts& outputs, QWidget* dialogParent);
+  // A line capacity table on one page, the same way.
+  void PrintCapacityTable(const ShownCapacityTable& table, QWidget* dialogParent);
 
   QPrinter& Printer();
   Hooks& TestHooks() { return hooks_; }
 
  private:
-  void OfferPdf(const ReportModel& model, QWidget* dialogParent);
+  void PrintPage(const PdfPage& page, QWidget* dialogParent);
+  void OfferPdf(const PdfPage& page, QWidget* dialogParent);
 
   SessionState& state_;
   QWidget* window_;
   std::unique_ptr<QPrinter> printer_;
   Hooks hooks_;
+  QString printing_;  // what the page being printed is, for the file dialog
 };
 
 }  // namespace kestrin

@@ -41,6 +41,7 @@ void Program::ConnectMenus() {
   };
   on("print", [this] { print_->Print(main_.inputTexts(), ReportOutputsOf(main_)); });
   on("Printsetup", [this] { print_->PrintSetup(); });
+  on("capacities", [this] { ShowCapacityTable(main_, *print_); });
   on("pipingGuide", [this] { ShowPipingGuide(&main_); });
   on("web", [] { OpenMakerWebsite(); });
   on("About", [this] { ShowAbout(&main_); });

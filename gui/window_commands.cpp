@@ -1,8 +1,10 @@
 #include "gui/window_commands.h"
 
+#include "gui/dialogs/frmcapacity.h"
 #include "gui/dialogs/frmdoubleriser.h"
 #include "gui/dialogs/frmfitting.h"
 #include "gui/frmmain.h"
+#include "gui/print_commands.h"
 
 namespace kestrin {
 
@@ -43,5 +45,18 @@ void SizingWindows::OpenDoubleRiser() {
 }
 
 SizingWindows* ConnectSizingWindows(Frmmain& main) { return new SizingWindows(main); }
+
+std::unique_ptr<Frmcapacity> MakeCapacityWindow(Frmmain& main, PrintCommands& print) {
+  const SessionState& session = main.session();
+  auto window = std::make_unique<Frmcapacity>(&main);
+  window->setSettings(session.unit, session.propertySource, session.tubes.series);
+  window->setCase(main.inputTexts());
+  window->hooks().print = [&print](const ShownCapacityTable& table, QWidget* parent) {
+    print.PrintCapacityTable(table, parent);
+  };
+  return window;
+}
+
+void ShowCapacityTable(Frmmain& main, PrintCommands& print) { MakeCapacityWindow(main, print)->exec(); }
 
 }  // namespace kestrin

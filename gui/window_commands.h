@@ -8,8 +8,10 @@
 
 namespace kestrin {
 
+class Frmcapacity;
 class Frmdoubleriser;
 class Frmmain;
+class PrintCommands;
 
 class SizingWindows : public QObject {
   Q_OBJECT
@@ -33,5 +35,11 @@ class SizingWindows : public QObject {
 // the sizing windows. The object returned belongs to
 // `main`.
 SizingWindows* ConnectSizingWindows(Frmmain& main);
+
+// "Tables > Line Capacities": the capacity table window loaded with the
+// main window's case and the settings in force, printing through `print`.
+std::unique_ptr<Frmcapacity> MakeCapacityWindow(Frmmain& main, PrintCommands& print);
+// Opens it modally and returns when it has closed.
+void ShowCapacityTable(Frmmain& main, PrintCommands& print);
 
 }  // namespace kestrin

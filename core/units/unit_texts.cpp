@@ -100,6 +100,12 @@ bool DesignDropEntryKept(const QString& text, const QLocale& locale) {
   return text == locale.decimalPoint() || IsNumeric(text, locale);
 }
 
+bool TemperatureDropEntryKept(const QString& text, const QLocale& locale) {
+  if (text == locale.decimalPoint()) return true;
+  const std::optional<double> value = ParseNumber(text, locale);
+  return value && *value >= 0;
+}
+
 QString ConvertedEntry(InputField field, const QString& text, UnitSystem from, UnitSystem to, const QLocale& locale) {
   const auto value = ParseNumber(text, locale);
   if (!value || from == to) return text;

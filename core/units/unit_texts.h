@@ -42,6 +42,8 @@ QString ToolTip(InputField field, UnitSystem unit);
 bool EntryKept(InputField field, const QString& text, UnitSystem unit, const QLocale& locale = QLocale());
 // The design pressure drop list accepts a lone "." and any number.
 bool DesignDropEntryKept(const QString& text, const QLocale& locale = QLocale());
+// A drop of saturation temperature: a lone "." or a number not below 0.
+bool TemperatureDropEntryKept(const QString& text, const QLocale& locale = QLocale());
 
 // A typed value converted when the unit system changes, written with the
 // pattern "0"; a text that is not numeric is returned unchanged.

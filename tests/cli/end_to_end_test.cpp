@@ -153,6 +153,12 @@ const GoldenRun kGoldenRuns[] = {
     {"fluid-r410a.jsonl", {"--fluid", "R410A", "--json"}},
     {"fluid-r410a.txt", {"--fluid", "R410A"}},
     {"fluid-r22-correlations.jsonl", {"--fluid", "R22", "--json"}},
+    {"capacity-r22-suction-type-l.txt", {"--capacity-table", "--fluid", "R22", "--line", "suction", "--tubes", "L"}},
+    {"capacity-r32-discharge-si.jsonl",
+     {"--capacity-table", "--fluid", "R32", "--line", "discharge", "--units", "SI", "--tubes", "EN12735-1", "--json"}},
+    {"capacity-r410a-liquid-si.txt",
+     {"--capacity-table", "--fluid", "R410A", "--line", "liquid", "--units", "SI", "--condensing", "45", "--subcool",
+      "3"}},
 };
 
 std::string GoldenName(const testing::TestParamInfo<GoldenRun>& info) {
@@ -212,6 +218,7 @@ TEST_F(ExitStatus, FollowsTheWorstFile) {
       {"refused and unreadable", {u"no capacity.kst"_s, u"absent.kst"_s, u"good.kst"_s}, 2, "absent.kst"},
       {"no file", {u"--json"_s}, 2, "no project file given"},
       {"unknown option", {u"--pdf"_s, u"good.kst"_s}, 2, "unknown option \"--pdf\""},
+      {"capacity table without its line", {u"--capacity-table"_s, u"--fluid"_s, u"R22"_s}, 2, "needs --line"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);

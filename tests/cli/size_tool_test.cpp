@@ -99,6 +99,19 @@ TEST(SizeToolArguments, OptionsAndUsageErrors) {
       {{"--climate", "32C", "a.kst"}, "--climate is 32, 38 or 43"},
       {{"--fluid", "r32"}, "--fluid does not know \"r32\" (R22, R134a, R407C, R404A, R410A, R32"},
       {{"--fluid", "R32", "a.kst"}, "--fluid prints a table and sizes no project file"},
+      {{"--capacity-table", "--fluid", "R32", "--line", "liquid", "--units", "SI", "--tubes", "EN12735-1",
+        "--condensing", "45", "--superheat", "5", "--subcool", "3", "--drop", "0.03"},
+       ""},
+      {{"--capacity-table", "--line", "suction"}, "--capacity-table needs --fluid NAME"},
+      {{"--capacity-table", "--fluid", "R22"}, "--capacity-table needs --line suction|discharge|liquid"},
+      {{"--capacity-table", "--fluid", "R22", "--line", "Suction"}, "--line is suction, discharge or liquid"},
+      {{"--capacity-table", "--fluid", "R22", "--line", "liquid", "--units", "metric"}, "--units is IP or SI"},
+      {{"--capacity-table", "--fluid", "R22", "--line", "liquid", "--tubes", "M"}, "--tubes is K, L or EN12735-1"},
+      {{"--capacity-table", "--fluid", "R22", "--line", "liquid", "--drop", "two"}, "--drop needs a number"},
+      {{"--capacity-table", "--fluid", "R22", "--line", "liquid", "--drop", "0"}, "drop must be above 0"},
+      {{"--capacity-table", "--fluid", "R22", "--line", "liquid", "--condensing", "160"}, "80 to 150 F"},
+      {{"--capacity-table", "--fluid", "R22", "--line", "liquid", "a.kst"}, "sizes no project file"},
+      {{"--drop", "2", "a.kst"}, "--drop goes with --capacity-table"},
   };
   for (const Row& row : rows) {
     QStringList arguments;

@@ -148,6 +148,7 @@ class FrmmainTest : public QObject {
           {"units", "Units", 0, ""},
           {"properties", "Properties", 0, ""},
           {"tubes", "Tubes", 0, ""}}},
+        {{"tables", "&Tables", 'T', ""}, {{"capacities", "Line Capacities", 0, "Ctrl+T"}}},
         {{"help", "&Help", 'H', ""},
          {{"pipingGuide", "Kestrin Piping Guide", 0, ""},
           {"web", "Kestrin  website", 0, ""},

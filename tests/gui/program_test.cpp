@@ -33,6 +33,7 @@ class ProgramTest : public QObject {
     QTest::newRow("Properties") << QStringLiteral("properties") << QStringLiteral("Frmproperties");
     QTest::newRow("Print") << QStringLiteral("print") << QStringLiteral("Frmtitle");
     QTest::newRow("About") << QStringLiteral("About") << QStringLiteral("frmAbout");
+    QTest::newRow("Line Capacities") << QStringLiteral("capacities") << QStringLiteral("Frmcapacity");
     QTest::newRow("Open") << QStringLiteral("open") << QString();
     QTest::newRow("Save") << QStringLiteral("save") << QString();
     QTest::newRow("Print Setup") << QStringLiteral("Printsetup") << QString();
