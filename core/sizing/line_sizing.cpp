@@ -67,10 +67,12 @@ const LineProfile kLiquid{LineType::Liquid, &LiquidFluid, std::nullopt, std::nul
 
 bool PositiveFinite(double value) { return std::isfinite(value) && value > 0; }
 
-// The output fields show at most nine digits before the decimal point. The
-// SI figures are smaller than the IP ones, so an IP figure that fits is shown
-// whole in both.
-constexpr double kLargestShown = 999999999;
+// The largest figure a result may show: ten digits before the decimal
+// point. The largest drop that can be typed (500 tons of R507A at -40 F
+// checked in a 5/8 tube 1,500 ft long with every fitting at its limit) is
+// about 1.9e9 psi and still shows; a file's 1e308 ft does not. The SI figures
+// are smaller than the IP ones, so an IP figure that fits shows in both.
+constexpr double kLargestShown = 9999999999;
 
 bool Showable(double value) { return std::isfinite(value) && std::abs(value) <= kLargestShown; }
 

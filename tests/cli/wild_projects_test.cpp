@@ -101,7 +101,7 @@ class WildProjects {
       case 2: return QString::number(sign * Uniform(0, 1000), 'g', 8);
       case 3:
         return Pick({u"0"_s, u"-0"_s, u"1e308"_s, u"-1e308"_s, u"1.7976931348623157e308"_s, u"4.9e-324"_s,
-                     u"999999999"_s, u"-40"_s, u"55"_s, u"60"_s, u"150"_s, u"1500"_s, u"300"_s});
+                     u"9999999999"_s, u"-40"_s, u"55"_s, u"60"_s, u"150"_s, u"1500"_s, u"300"_s});
       case 4: return Pick({QString(), u"abc"_s, u"."_s, u"-"_s, u"1,5"_s, u"inf"_s, u"nan"_s, u"1e309"_s});
       default: return QString::number(sign * std::pow(10.0, Uniform(-3, 12)), 'g', 12);
     }
@@ -110,9 +110,9 @@ class WildProjects {
   std::mt19937 random_;
 };
 
-// A figure as an output field shows it: at most nine digits before the point.
+// A figure as an output field shows it: at most ten digits before the point.
 bool Shown(const QJsonValue& value, bool mayBeNegative) {
-  static const QRegularExpression figure(u"^-?[0-9]{1,9}(\\.[0-9]+)?$"_s);
+  static const QRegularExpression figure(u"^-?[0-9]{1,10}(\\.[0-9]+)?$"_s);
   const QString text = value.toString();
   return figure.match(text).hasMatch() && (mayBeNegative || !text.startsWith(u'-'));
 }

@@ -120,7 +120,7 @@ std::vector<RefusedCase> Rows() {
        u"below 0 take away more than the line is long."},
       {"IP line of 1e308 ft checking", nullptr, kIP, [](MainFieldTexts& f) { f.totalLength = u"1e308"_qs; }, nullptr,
        kChecking, DesignField::None, kTooLarge, false, kPressureDropTooLarge},
-      {"SI design drop met only beyond nine digits", nullptr, kSI,
+      {"SI design drop met only beyond ten digits", nullptr, kSI,
        [](MainFieldTexts& f) {
          f.totalLength = u"1e12"_qs;
          f.designDrop = u"1e300"_qs;
@@ -248,6 +248,22 @@ TEST(TypingCorners, SizeAsTheyAlwaysDid) {
     EXPECT_EQ(shown.velocity.toStdString(), row.velocity);
     EXPECT_EQ(shown.equivalentLength.toStdString(), row.equivalentLength);
   }
+}
+
+// The largest pressure drop that can be typed: 500 tons of R507A gas at
+// -40 F checked in a 5/8 tube, 1,500 ft with a 300 ft riser, 4 psi and
+// every fitting at the fittings dialog's limit. Absurd, but typed: it is
+// shown, in ten digits.
+TEST(TypingCorners, TheLargestPressureDropThatCanBeTypedIsShown) {
+  const MainFieldTexts f{u"R507A"_qs,   u"500"_qs, u"-40"_qs,  u"150"_qs, u"0"_qs, u"0"_qs,
+                         u"Suction"_qs, u"5/8"_qs, u"1500"_qs, u"300"_qs, u"4"_qs};
+  StoredFittingCounts limits;
+  const char16_t* counts[] = {u"5", u"50", u"50", u"5", u"200", u"200", u"200", u"200", u"200", u"5"};
+  for (std::size_t i = 0; i < limits.size(); ++i) limits[i] = QString::fromUtf16(counts[i]);
+  const CalculateResult result = RunCalculate(f, UnitSystem::IP, WorkingMode::Checking, limits, 0, kC);
+  ASSERT_NE(result.sized(), nullptr) << result.refusal()->message.toStdString();
+  EXPECT_EQ(result.sized()->shown.totalPressureDrop.indexOf(u'.'), 10);
+  EXPECT_EQ(result.sized()->shown.equivalentLength, u"3863.5"_qs);
 }
 
 // The limits themselves pass: a condensing temperature exactly 5 K below the

@@ -243,7 +243,7 @@ TEST(EquivalentLength, NegativeCountsCountUntilNothingIsLeftOfTheLine) {
 }
 
 // A number the output fields cannot show is a refusal, never "inf", "nan"
-// or a figure of more than nine digits.
+// or a figure of more than ten digits.
 TEST(EquivalentLength, ResultsBeyondWhatCanBeShownAreRefused) {
   struct Row {
     const char* name;
@@ -255,7 +255,7 @@ TEST(EquivalentLength, ResultsBeyondWhatCanBeShownAreRefused) {
   };
   const Row rows[] = {
       {"a line of 1e308 ft", 20, 1e308, 2, WorkingMode::Checking, "pressure drop"},
-      {"a drop of more than nine digits", 20, 1e9, 1e300, WorkingMode::Design, "pressure drop"},
+      {"a drop of more than ten digits", 20, 1e12, 1e300, WorkingMode::Design, "pressure drop"},
       {"a capacity beyond any plant", 1e200, 100, 2, WorkingMode::Checking, "pressure drop"},
   };
   for (const Row& row : rows) {
@@ -271,12 +271,12 @@ TEST(EquivalentLength, ResultsBeyondWhatCanBeShownAreRefused) {
                                                          std::string(row.quantity) +
                                                          " is too large to calculate or show.");
   }
-  // 999,999,999.99 psi would still show in nine digits; the limit is kept a
-  // little lower so that rounding to two decimals never reaches ten.
+  // 9,999,999,999.99 psi would still show in ten digits; the limit is kept
+  // a little lower so that rounding to two decimals never reaches eleven.
   DesignCase c = samples::TwentyTonR22(LineType::Discharge);
-  c.additionalLossPsi = 999999998;
+  c.additionalLossPsi = 9999999998;
   EXPECT_TRUE(SizeLine(c, WorkingMode::Checking, 11).ok());
-  c.additionalLossPsi = 999999999.5;
+  c.additionalLossPsi = 9999999999.5;
   EXPECT_FALSE(SizeLine(c, WorkingMode::Checking, 11).ok());
 }
 
