@@ -48,7 +48,8 @@ struct Options {
       QStringLiteral("min-capacity"),
       QStringLiteral("Also size the part-load riser of a double riser at this minimum capacity, in the unit "
                      "system of each file (tons or kW), for suction and discharge lines with a riser; adds the "
-                     "key riser to the JSON."),
+                     "key riser to the JSON. A checking-mode file's riser is refused: it is sized from the design "
+                     "pressure drop."),
       QStringLiteral("VALUE")};
   QCommandLineOption report{QStringLiteral("report"),
                             QStringLiteral("Also write the results report as a PDF file; with several files, "

@@ -174,8 +174,8 @@ FileSizing SizeProject(const QString& path, const ProjectData& project, const st
   sizing.warnings = ZeroedFieldWarnings(project.fields, calculation.fields);
   const Sized* sized = calculation.sized();
   if (!minimumCapacity || !sized || !sized->offerDoubleRiser) return sizing;
-  sizing.riser =
-      RunPartLoadRiser(*minimumCapacity, sized->stored.line, sized->stored, project.fittingCounts, sizing.unit, locale);
+  sizing.riser = RunPartLoadRiser(*minimumCapacity, sized->stored.line, sized->stored, project.fittingCounts,
+                                  sizing.unit, sizing.mode, locale);
   return sizing;
 }
 

@@ -75,4 +75,40 @@ QString CapacityProblemMessage(CapacityProblem problem) {
   return {};
 }
 
+QString EvaporatingNotBelowCondensingMessage() {
+  return QStringLiteral("The evaporating temperature must be below the condensing temperature.");
+}
+
+QString NegativeValueMessage(const QString& caption) { return QStringLiteral("%1 must not be negative.").arg(caption); }
+
+QString CondensingNearCriticalMessage(const QString& refrigerant, const QString& critical, const QString& highest) {
+  return QStringLiteral(
+             "The condensing temperature is too close to the critical temperature of %1 (%2): lines are sized with "
+             "condensing temperatures up to %3.")
+      .arg(refrigerant, critical, highest);
+}
+
+QString SuctionGasAboveCriticalMessage(const QString& refrigerant, const QString& critical) {
+  return QStringLiteral(
+             "The suction gas (evaporating temperature plus superheat) is above the critical temperature of %1 (%2).")
+      .arg(refrigerant, critical);
+}
+
+QString LiquidTooColdMessage(const QString& refrigerant, const QString& lowest) {
+  return QStringLiteral(
+             "The liquid (condensing temperature less subcooling) is colder than %2, the coldest liquid of %1 that "
+             "lines are sized with.")
+      .arg(refrigerant, lowest);
+}
+
+QString TooLargeMessage(const QString& quantity) {
+  return NoFlowMessage(QStringLiteral("the %1 is too large to calculate or show.").arg(quantity));
+}
+
+QString PartLoadRiserNeedsDesignMessage() {
+  return QStringLiteral(
+      "The double riser is sized from a design-mode result: calculate the line in design mode, then size the "
+      "part-load riser.");
+}
+
 }  // namespace kestrin

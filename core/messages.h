@@ -50,4 +50,18 @@ enum class CapacityProblem {
 };
 QString CapacityProblemMessage(CapacityProblem problem);
 
+// A case no refrigeration system can have. `caption` is the field's caption
+// without its colon ("Superheat (F)"); temperatures are texts with their
+// units.
+QString EvaporatingNotBelowCondensingMessage();
+QString NegativeValueMessage(const QString& caption);
+QString CondensingNearCriticalMessage(const QString& refrigerant, const QString& critical, const QString& highest);
+QString SuctionGasAboveCriticalMessage(const QString& refrigerant, const QString& critical);
+QString LiquidTooColdMessage(const QString& refrigerant, const QString& lowest);
+// A result the output fields cannot show; `quantity` names it ("pressure
+// drop").
+QString TooLargeMessage(const QString& quantity);
+// The part-load riser asked for after a checking-mode run.
+QString PartLoadRiserNeedsDesignMessage();
+
 }  // namespace kestrin

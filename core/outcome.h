@@ -34,16 +34,18 @@ QString DesignFieldName(DesignField field);
 
 enum class RefusalReason {
   DataIncomplete,  // a field left empty or not a number
-  OutOfRange,      // a temperature below its lowest value
+  OutOfRange,      // a temperature below its lowest value, a value no system can have
   RiserTooLong,    // riser longer than the whole line
   UnknownTube,     // a tube to check that the catalogue does not hold
   FittingCountNotNumber,
-  NoFlow,                // the data give no physical flow to size
-  OutsidePropertyRange,  // a temperature the reference equation of state is not used at
+  NoFlow,                // the data give no physical flow or line to size
+  OutsidePropertyRange,  // a temperature the refrigerant's properties are not used at
+  TooLarge,              // a result too large to calculate or show
   NoPipeSize,            // no tube keeps the pressure drop below the design drop
   NoRiserOnLiquidLine,
-  FileUnusable,  // a project file that cannot be read or applied
-  Usage,         // a command line that cannot be followed
+  RiserNeedsDesignMode,  // a part-load riser asked for after a checking-mode run
+  FileUnusable,          // a project file that cannot be read or applied
+  Usage,                 // a command line that cannot be followed
 };
 
 struct Refusal {

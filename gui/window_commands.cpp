@@ -27,7 +27,7 @@ std::unique_ptr<Frmdoubleriser> SizingWindows::MakeDoubleRiserWindow() {
   window->setUnitSystem(session.unit);
   window->setFullLoad(fullLoad.lineSize, fullLoad.velocity);
   window->setLine(LineTypeFromName(main_.inputTexts().line));
-  window->setDesignCase(session.designCase, session.fittingCounts);
+  window->setDesignCase(session.designCase, session.mode, session.fittingCounts);
   connect(window.get(), &Frmdoubleriser::noPipeSizeAtMinimum, &main_, &Frmmain::ClearOutputs);
   return window;
 }

@@ -2,8 +2,10 @@
 
 #include "core/messages.h"
 #include "core/physics/tube_catalogue.h"
+#include "core/sizing/property_range.h"
 #include "core/sizing/saturation_curve_of.h"
 #include "core/units/number_text.h"
+#include "core/units/unit_texts.h"
 
 namespace kestrin {
 namespace {
@@ -36,6 +38,35 @@ double ZeroIfNotNumeric(QString& text, const QLocale& locale) {
   const auto value = ParseNumber(text, locale);
   if (!value) text = QStringLiteral("0");
   return value.value_or(0);
+}
+
+// The values no length, loss or temperature difference of a system can have
+// below 0, with the field that shows each.
+struct NotNegative {
+  double TypedNumbers::*value;
+  DesignField field;
+  InputField input;
+};
+constexpr NotNegative kNotNegative[] = {
+    {&TypedNumbers::superheat, DesignField::Superheat, InputField::Superheat},
+    {&TypedNumbers::subcool, DesignField::Subcool, InputField::Subcool},
+    {&TypedNumbers::totalLength, DesignField::TotalLength, InputField::TotalLength},
+    {&TypedNumbers::riserLength, DesignField::RiserLength, InputField::RiserLength},
+    {&TypedNumbers::additionalLoss, DesignField::AdditionalLoss, InputField::AdditionalLoss},
+};
+
+// A case no refrigeration system can have. The typing checks keep these out
+// of the window; a project file, pasted text or kestrin-size can bring them.
+std::optional<Refusal> CheckSystemCanExist(const TypedNumbers& n, UnitSystem unit) {
+  if (!(n.evaporating < n.condensing))
+    return Refusal{EvaporatingNotBelowCondensingMessage(), DesignField::Evaporating, RefusalReason::OutOfRange};
+  for (const NotNegative& check : kNotNegative) {
+    if (n.*check.value >= 0) continue;
+    QString caption = LabelCaption(check.input, unit);
+    if (caption.endsWith(QStringLiteral(" :"))) caption.chop(2);
+    return Refusal{NegativeValueMessage(caption), check.field, RefusalReason::OutOfRange};
+  }
+  return std::nullopt;
 }
 
 // The checks in their fixed order; the first that fails flags its field.
@@ -158,10 +189,18 @@ CalculateResult RunCalculate(const MainFieldTexts& fields, UnitSystem unit, Work
   }
 
   const TypedNumbers& n = numbers.value();
+  if (std::optional<Refusal> impossible = CheckSystemCanExist(n, unit)) {
+    result.state = CheckRefused{*impossible};
+    return result;
+  }
   AcceptedCase accepted;
   accepted.stored =
       Store(result.fields, n, unit, mode, fittingCounts.value(), previousDesignDropPsi, properties, tubes);
   accepted.offerDoubleRiser = n.riserLength > 0 && accepted.stored.line != LineType::Liquid;
+  if (std::optional<Refusal> outside = CheckPropertyRange(accepted.stored, unit)) {
+    result.state = NotSized{accepted, *outside};
+    return result;
+  }
   const Outcome<LineEvaluation> evaluation = SizeLine(accepted.stored, mode, n.checkedSizeIndex);
   if (!evaluation.ok()) {
     result.state = NotSized{accepted, evaluation.refusal()};

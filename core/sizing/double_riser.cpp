@@ -51,8 +51,12 @@ Outcome<LineEvaluation> SizePartLoadRiser(const DesignCase& designCase, double m
 }
 
 Outcome<PartLoadRiser> RunPartLoadRiser(const QString& typedMinimum, LineType line, DesignCase designCase,
-                                        const StoredFittingCounts& fittingCounts, UnitSystem unit,
+                                        const StoredFittingCounts& fittingCounts, UnitSystem unit, WorkingMode mode,
                                         const QLocale& locale) {
+  // The design pressure drop a checking-mode case holds is whatever an
+  // earlier design run, maybe of another project, left.
+  if (mode == WorkingMode::Checking)
+    return Refusal{PartLoadRiserNeedsDesignMessage(), DesignField::None, RefusalReason::RiserNeedsDesignMode};
   // The window wipes an entry beyond its limit as it is typed: Calculate
   // then finds the field empty.
   if (!MinimumCapacityEntryKept(typedMinimum, unit, locale)) return MinimumCapacityIncomplete();

@@ -46,9 +46,11 @@ struct PartLoadRiser {
 
 // The riser window's Calculate: checks the typed minimum capacity, converts
 // it, and sizes the part-load riser of `line` for the stored design case with
-// the fitting counts as they stand now.
+// the fitting counts as they stand now. `mode` is the working mode of the run
+// that stored the case: a checking-mode run leaves no design pressure drop of
+// its own to size the riser by, and is refused.
 Outcome<PartLoadRiser> RunPartLoadRiser(const QString& typedMinimum, LineType line, DesignCase designCase,
-                                        const StoredFittingCounts& fittingCounts, UnitSystem unit,
+                                        const StoredFittingCounts& fittingCounts, UnitSystem unit, WorkingMode mode,
                                         const QLocale& locale);
 
 }  // namespace kestrin

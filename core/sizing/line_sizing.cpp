@@ -67,6 +67,43 @@ const LineProfile kLiquid{LineType::Liquid, &LiquidFluid, std::nullopt, std::nul
 
 bool PositiveFinite(double value) { return std::isfinite(value) && value > 0; }
 
+// The largest figure a result may show: ten digits before the decimal
+// point. The largest drop that can be typed (500 tons of R507A at -40 F
+// checked in a 5/8 tube 1,500 ft long with every fitting at its limit) is
+// about 1.9e9 psi and still shows; a file's 1e308 ft does not. The SI figures
+// are smaller than the IP ones, so an IP figure that fits shows in both.
+constexpr double kLargestShown = 9999999999;
+
+bool Showable(double value) { return std::isfinite(value) && std::abs(value) <= kLargestShown; }
+
+// Negative fitting counts, which only pasted text or a file brings, can take
+// away more than the line is long; counts beyond any line make a length no
+// number holds. A line of no length at all, which can be typed, keeps its
+// additional loss as its pressure drop.
+std::optional<Refusal> CheckEquivalentLength(const LineEvaluation& e) {
+  if (e.equivalentLengthFt < 0)
+    return Refusal{NoFlowMessage(QStringLiteral("the equivalent length of %1 is below 0: the fitting counts below 0 "
+                                                "take away more than the line is long.")
+                                     .arg(TubeName(e.series, e.sizeIndex))),
+                   DesignField::None, RefusalReason::NoFlow};
+  if (!std::isfinite(e.equivalentLengthFt))
+    return Refusal{TooLargeMessage(QStringLiteral("equivalent length")), DesignField::None, RefusalReason::TooLarge};
+  return std::nullopt;
+}
+
+// The result as the output fields will show it, or why they cannot.
+Outcome<LineEvaluation> Shown(const LineEvaluation& e) {
+  const struct {
+    double value;
+    const char* quantity;
+  } figures[] = {
+      {e.pressureDropPsi, "pressure drop"}, {e.velocityFps, "velocity"}, {e.equivalentLengthFt, "equivalent length"}};
+  for (const auto& figure : figures)
+    if (!Showable(figure.value))
+      return Refusal{TooLargeMessage(QString::fromLatin1(figure.quantity)), DesignField::None, RefusalReason::TooLarge};
+  return e;
+}
+
 }  // namespace
 
 const LineProfile& ProfileOf(LineType line) {
@@ -121,7 +158,8 @@ Outcome<LineEvaluation> SizeLineDesign(const LineProfile& profile, const DesignC
   if (!flow.ok()) return flow.refusal();
   for (int size = 1; size <= kTubeSizeCount; ++size) {
     LineEvaluation evaluation = EvaluateSize(designCase, flow.value(), size);
-    if (evaluation.pressureDropPsi < designCase.designDropPsi) return evaluation;
+    if (std::optional<Refusal> refused = CheckEquivalentLength(evaluation)) return *refused;
+    if (evaluation.pressureDropPsi < designCase.designDropPsi) return Shown(evaluation);
   }
   return Refusal{MessageText(Message::NoPipeSize), DesignField::None, RefusalReason::NoPipeSize};
 }
@@ -131,7 +169,9 @@ Outcome<LineEvaluation> CheckLine(const LineProfile& profile, const DesignCase& 
     return Refusal{UnknownTubeMessage(QString()), DesignField::DesignDrop, RefusalReason::UnknownTube};
   const Outcome<FluidState> flow = FlowOf(profile, designCase, designCase.capacityTons);
   if (!flow.ok()) return flow.refusal();
-  return EvaluateSize(designCase, flow.value(), sizeIndex);
+  const LineEvaluation evaluation = EvaluateSize(designCase, flow.value(), sizeIndex);
+  if (std::optional<Refusal> refused = CheckEquivalentLength(evaluation)) return *refused;
+  return Shown(evaluation);
 }
 
 Outcome<LineEvaluation> SizeLine(const DesignCase& designCase, WorkingMode mode, int checkedSizeIndex) {

@@ -66,7 +66,8 @@ LineEvaluation EvaluateSize(const DesignCase& designCase, const FluidState& flow
 
 // Design mode: the first size from "1/2" up whose pressure drop is strictly
 // below the design pressure drop; "There is not any pipe size with this
-// data." when none is.
+// data." when none is. Both modes refuse a size whose equivalent length is
+// below 0, and a result too large to calculate or to show.
 Outcome<LineEvaluation> SizeLineDesign(const LineProfile& profile, const DesignCase& designCase, double capacityTons);
 // Checking mode: the named size evaluated once.
 Outcome<LineEvaluation> CheckLine(const LineProfile& profile, const DesignCase& designCase, int sizeIndex);

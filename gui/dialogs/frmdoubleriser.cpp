@@ -88,9 +88,10 @@ void Frmdoubleriser::setFullLoad(const QString& lineSize, const QString& velocit
 
 void Frmdoubleriser::setLine(std::optional<LineType> line) { line_ = line; }
 
-void Frmdoubleriser::setDesignCase(const std::optional<DesignCase>& designCase,
+void Frmdoubleriser::setDesignCase(const std::optional<DesignCase>& designCase, WorkingMode mode,
                                    const StoredFittingCounts& fittingCounts) {
   designCase_ = designCase;
+  mode_ = mode;
   fittingCounts_ = fittingCounts;
 }
 
@@ -247,7 +248,7 @@ void Frmdoubleriser::Calculate() {
   // riser to size, and the window only shows the full-load values.
   const LineType line = line_.value_or(LineType::Liquid);
   const Outcome<PartLoadRiser> riser =
-      designCase_ ? RunPartLoadRiser(txtriser_->text(), line, *designCase_, fittingCounts_, unit_, locale())
+      designCase_ ? RunPartLoadRiser(txtriser_->text(), line, *designCase_, fittingCounts_, unit_, mode_, locale())
                   : Outcome<PartLoadRiser>(Refusal{});
   if (!riser.ok() && riser.refusal().field == DesignField::MinimumCapacity &&
       riser.refusal().reason == RefusalReason::DataIncomplete) {

@@ -40,9 +40,10 @@ class Frmdoubleriser : public QDialog {
   // The line the main window shows; only a suction or discharge line has a
   // part-load riser to size.
   void setLine(std::optional<LineType> line);
-  // The design case the main window's last Calculate stored, and the fitting
-  // counts as they stand now.
-  void setDesignCase(const std::optional<DesignCase>& designCase, const StoredFittingCounts& fittingCounts);
+  // The design case the main window's last Calculate stored, the working
+  // mode that Calculate ran in, and the fitting counts as they stand now.
+  void setDesignCase(const std::optional<DesignCase>& designCase, WorkingMode mode,
+                     const StoredFittingCounts& fittingCounts);
 
   // Results, after exec(): "OK" accepts RSIZE2 and TR2 as they stand;
   // "Cancel" is told apart from closing the window.
@@ -74,6 +75,7 @@ class Frmdoubleriser : public QDialog {
   UnitSystem unit_ = UnitSystem::IP;
   std::optional<LineType> line_;
   std::optional<DesignCase> designCase_;
+  WorkingMode mode_ = WorkingMode::Design;
   StoredFittingCounts fittingCounts_;
   QString fullLoadSize_;
   QString fullLoadVelocity_;

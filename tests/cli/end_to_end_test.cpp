@@ -2,6 +2,8 @@
 // output with the golden files. KESTRIN_UPDATE_GOLDEN=1 rewrites the golden
 // files from the current output (check the numbers before keeping them).
 
+#include "core/project/project_file.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -245,6 +247,117 @@ TEST_F(ExitStatus, JsonGivesOneLinePerFileInTheOrderGiven) {
     EXPECT_EQ(o[u"ok"_s].toBool(), ok[i]);
   }
   EXPECT_EQ(QJsonDocument::fromJson(lines[3].toUtf8()).object()[u"field"_s].toString(), u"Cmbrt"_s);
+}
+
+// Cases no refrigeration system can have, written into project files: the
+// error and the field on both outputs, exit status 1, and nothing sized.
+TEST(ImpossibleCases, AreRefusedWithTheErrorAndTheField) {
+  struct Row {
+    const char* name;
+    bool si;
+    const char* refrigerant;  // R22 on its correlations, R410A on its reference equation
+    void (*edit)(kestrin::ProjectData&);
+    const char* field;  // empty: none
+    const char* error;
+  };
+  const Row rows[] = {
+      {"evaporating above condensing", false, "R22", [](auto& p) { p.fields.evaporating = u"120"_s; }, "Txtet",
+       "The evaporating temperature must be below the condensing temperature."},
+      {"SI evaporating above condensing", true, "R410A", [](auto& p) { p.fields.evaporating = u"45"_s; }, "Txtet",
+       "The evaporating temperature must be below the condensing temperature."},
+      {"negative superheat", false, "R22", [](auto& p) { p.fields.superheat = u"-20"_s; }, "Txtsh",
+       "Superheat (F) must not be negative."},
+      {"SI negative subcooling", true, "R410A", [](auto& p) { p.fields.subcool = u"-5"_s; }, "Txtsc",
+       "Subcool (C) must not be negative."},
+      {"negative line and riser", false, "R22",
+       [](auto& p) {
+         p.fields.totalLength = u"-10"_s;
+         p.fields.riserLength = u"-80"_s;
+       },
+       "Txttll", "Total Line Length (Ft) must not be negative."},
+      {"SI negative riser", true, "R410A", [](auto& p) { p.fields.riserLength = u"-5"_s; }, "Txtrl",
+       "Riser Length (m) must not be negative."},
+      {"negative additional loss", false, "R22", [](auto& p) { p.fields.additionalLoss = u"-1"_s; }, "Txtal",
+       "Additional loss (psi) must not be negative."},
+      {"condensing 5 F below critical", false, "R22", [](auto& p) { p.fields.condensing = u"200"_s; }, "Txtct",
+       "The condensing temperature is too close to the critical temperature of R22 (205.1 F): lines are sized with "
+       "condensing temperatures up to 196.1 F."},
+      {"SI condensing near critical", true, "R410A", [](auto& p) { p.fields.condensing = u"70"_s; }, "Txtct",
+       "The condensing temperature is too close to the critical temperature of R410A (71.3 C): lines are sized with "
+       "condensing temperatures up to 66.3 C."},
+      {"condensing above critical", false, "R404A", [](auto& p) { p.fields.condensing = u"170"_s; }, "Txtct",
+       "critical temperature of R404A (161.8 F)"},
+      {"suction gas above critical", false, "R22", [](auto& p) { p.fields.superheat = u"170"_s; }, "Txtsh",
+       "The suction gas (evaporating temperature plus superheat) is above the critical temperature of R22 (205.1 F)."},
+      {"SI liquid below -51.1 C", true, "R410A", [](auto& p) { p.fields.subcool = u"95"_s; }, "Txtsc",
+       "is colder than -51.1 C"},
+      {"a line of 1e308 ft, checking", false, "R22",
+       [](auto& p) {
+         p.fields.totalLength = u"1e308"_s;
+         p.fields.designDrop = u"1 1/8"_s;
+         p.mode = 1;
+       },
+       "", "The line cannot be sized with this data: the pressure drop is too large to calculate or show."},
+      {"SI fittings longer than the line", true, "R410A", [](auto& p) { p.fittingCounts[0] = u"-100"_s; }, "",
+       "the equivalent length of 1/2 is below 0"},
+  };
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    kestrin::ProjectData p;
+    p.fields = row.si ? kestrin::MainFieldTexts{u""_s,        u"70"_s,   u"5"_s,  u"40"_s, u"5"_s, u"5"_s,
+                                                u"Suction"_s, u"0.15"_s, u"30"_s, u"6"_s,  u"0"_s}
+                      : kestrin::MainFieldTexts{u""_s,        u"20"_s, u"40"_s,  u"105"_s, u"10"_s, u"10"_s,
+                                                u"Suction"_s, u"2"_s,  u"100"_s, u"20"_s,  u"0"_s};
+    p.fields.refrigerant = QString::fromLatin1(row.refrigerant);
+    p.unit = row.si ? 1 : 0;
+    row.edit(p);
+    QFile file(dir.filePath(u"case.kst"_s));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(kestrin::WriteProject(p));
+    file.close();
+
+    const ToolRun json = RunTool({u"--json"_s, u"case.kst"_s}, dir.path());
+    EXPECT_EQ(json.exitStatus, 1) << json.err.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    EXPECT_FALSE(o[u"ok"_s].toBool());
+    EXPECT_TRUE(o[u"error"_s].toString().contains(QString::fromUtf8(row.error))) << json.out.toStdString();
+    EXPECT_EQ(o[u"field"_s].toString(), QString::fromLatin1(row.field));
+    EXPECT_TRUE(o[u"total_pressure_drop"_s].isNull());
+
+    const ToolRun text = RunTool({u"case.kst"_s}, dir.path());
+    EXPECT_EQ(text.exitStatus, 1);
+    EXPECT_TRUE(text.out.contains(u"  error : "_s) && text.out.contains(QString::fromUtf8(row.error)))
+        << text.out.toStdString();
+    EXPECT_EQ(text.out.contains(u"  flagged : "_s + QString::fromLatin1(row.field) + u'\n'), *row.field != '\0')
+        << text.out.toStdString();
+    EXPECT_FALSE(text.out.contains(u"Total Pressure Drop"_s));
+  }
+}
+
+// The part-load riser of a checking-mode file: refused with its reason,
+// while the checked line itself is shown as before.
+TEST(ImpossibleCases, PartLoadRiserOfACheckingModeFileIsRefused) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  QFile example(kExamples + u"/suction-r22-ip-checking.kst"_s);
+  ASSERT_TRUE(example.open(QIODevice::ReadOnly));
+  QFile file(dir.filePath(u"checking.kst"_s));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(example.readAll().replace("\"100\"\r\n\"0\"", "\"100\"\r\n\"20\""));
+  file.close();
+  const ToolRun run = RunTool({u"--json"_s, u"--min-capacity"_s, u"5"_s, u"checking.kst"_s}, dir.path());
+  const ToolRun plain = RunTool({u"--json"_s, u"checking.kst"_s}, dir.path());
+  EXPECT_EQ(plain.exitStatus, 0);
+  EXPECT_EQ(run.exitStatus, 1);
+  QJsonObject o = QJsonDocument::fromJson(run.out.toUtf8()).object();
+  const QJsonObject riser = o.take(u"riser"_s).toObject();
+  EXPECT_FALSE(riser[u"ok"_s].toBool());
+  EXPECT_EQ(riser[u"error"_s].toString(),
+            u"The double riser is sized from a design-mode result: calculate the line in design mode, then size the "
+            u"part-load riser."_s);
+  EXPECT_EQ(o, QJsonDocument::fromJson(plain.out.toUtf8()).object());
 }
 
 TEST(Help, DocumentsUsageOptionsAndExitStatus) {

@@ -219,6 +219,21 @@ class FrmmainTest : public QObject {
     QTest::newRow("riser longer than the line")
         << false << false << with([](auto& t) { t.riserLength = u"100.5"_s; }) << u"Txtrl"_s
         << u"Riser Length should not be greater than the Total Line Length . "_s;
+    // Pasted or opened from a file: no system evaporates above its
+    // condensing temperature, and no length or loss is negative.
+    QTest::newRow("evaporating above condensing")
+        << false << false << with([](auto& t) { t.evaporating = u"120"_s; }) << u"Txtet"_s
+        << u"The evaporating temperature must be below the condensing temperature."_s;
+    QTest::newRow("SI negative superheat") << true << false << with([](auto& t) {
+      t.evaporating = u"5"_s;
+      t.condensing = u"40"_s;
+      t.superheat = u"-3"_s;
+    }) << u"Txtsh"_s << u"Superheat (C) must not be negative."_s;
+    QTest::newRow("checking mode, negative line") << false << true << with([](auto& t) {
+      t.designDrop = u"1 1/8"_s;
+      t.totalLength = u"-10"_s;
+      t.riserLength = u"-80"_s;
+    }) << u"Txttll"_s << u"Total Line Length (Ft) must not be negative."_s;
   }
 
   void refusedCalculateFlagsOneFieldAndShowsItsMessage() {
@@ -241,6 +256,29 @@ class FrmmainTest : public QObject {
     QCOMPARE(FlaggedFields(), QStringList{flagged});
     QCOMPARE(FieldBackground(Get(flagged)), kRed);
     QVERIFY(!session_->designCase.has_value());
+    QCOMPARE(window_->outputTexts(), OutputTexts{});
+  }
+
+  // A condensing temperature the refrigerant's properties do not reach,
+  // pasted after a good run: refused like a line no tube fits, the earlier
+  // result gone.
+  void condensingTooCloseToCriticalEmptiesTheOutputs() {
+    QVERIFY(TypeCase(window_.get(), SuctionCaseIP()));
+    QVERIFY(Calculate().isEmpty());
+    QVERIFY(!window_->outputTexts().lineSize.isEmpty());
+    MainFieldTexts fields = window_->inputTexts();
+    fields.condensing = u"200"_s;
+    QVERIFY(window_->setInputTexts(fields));
+
+    const QList<MessageBoxSeen> boxes = Calculate();
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes[0].title, u"error"_s);
+    QCOMPARE(boxes[0].text,
+             u"The condensing temperature is too close to the critical temperature of R22 (205.1 F): lines are sized "
+             u"with condensing temperatures up to 196.1 F."_s);
+    QCOMPARE(FlaggedFields(), QStringList{u"Txtct"_s});
+    QCOMPARE(window_->outputTexts(), OutputTexts{});
+    QVERIFY(!window_->doubleRiserOffered());
   }
 
   void refusedCalculateKeepsOutputsButWritesZeros() {

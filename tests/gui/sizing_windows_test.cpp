@@ -5,6 +5,7 @@
 // recalculation empties, and the refusals.
 
 #include "core/physics/tube_catalogue.h"
+#include "core/project/project_file.h"
 #include "core/sizing/line_readings.h"
 #include "gui/dialogs/frmdoubleriser.h"
 #include "gui/dialogs/frmfitting.h"
@@ -205,6 +206,7 @@ class SizingWindowsTest : public QObject {
   void partLoadRiserTooSlowForTheOilWarns();
   void openingAProjectForgetsTheAcceptedRiser_data();
   void openingAProjectForgetsTheAcceptedRiser();
+  void checkingModeProjectHasNoPartLoadRiser();
 };
 
 void SizingWindowsTest::wipesWhatIsNoCountOrAboveTheLimit_data() {
@@ -560,6 +562,54 @@ void SizingWindowsTest::openingAProjectForgetsTheAcceptedRiser() {
     QVERIFY(program.main->doubleRiserOffered());
     QCOMPARE(program.main->outputTexts(), shown);
   }
+}
+
+// A design run on one project leaves its design drop behind; a checking-mode
+// project opened after it names no drop of its own, so its part-load riser
+// is refused rather than sized by the other project's drop. The checked line
+// itself stays as it was shown.
+void SizingWindowsTest::checkingModeProjectHasNoPartLoadRiser() {
+  QTemporaryDir dir;
+  QVERIFY(dir.isValid());
+  const QString checking = dir.filePath(u"checking.kst"_qs);
+  ProjectData project;
+  project.fields = {u"R22"_qs,     u"20"_qs,    u"40"_qs,  u"105"_qs, u"10"_qs, u"10"_qs,
+                    u"Suction"_qs, u"1 3/8"_qs, u"100"_qs, u"20"_qs,  u"0"_qs};
+  project.mode = 1;
+  project.captions = ShownCaptions(UnitSystem::IP, WorkingMode::Checking);
+  QFile file(checking);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(WriteProject(project));
+  file.close();
+
+  Program program;
+  ConnectProjectCommands(*program.main, {[&](QWidget*) { return checking; }, [&](QWidget*) { return QString(); }});
+  QVERIFY(program.Calculate(CaseFor(UnitSystem::IP, u"Suction"_qs)));
+  QVERIFY(program.session.designDropPsi > 0);
+  {
+    ModalWatcher watcher;
+    program.main->menuAction(u"open"_qs)->trigger();
+    Program::Click(program.main.get(), "Cmdcalculate");
+    QVERIFY(watcher.boxes().isEmpty());
+  }
+  const OutputTexts checked = program.main->outputTexts();
+  QCOMPARE(checked.lineSize, u"1 3/8"_qs);
+
+  QList<testing::MessageBoxSeen> boxes;
+  RiserSeen seen;
+  QVERIFY(OpenRiserWindow(program, [&](QDialog* window) {
+    boxes = CalculateRiser(window, u"5"_qs);
+    seen = See(window);
+  }));
+  QCOMPARE(boxes.size(), 1);
+  QCOMPARE(boxes[0].title, u"error"_qs);
+  QCOMPARE(boxes[0].text,
+           u"The double riser is sized from a design-mode result: calculate the line in design mode, then size the "
+           u"part-load riser."_qs);
+  QVERIFY(seen.texts[u"RSIZE2"_qs].isEmpty() && seen.texts[u"TR2"_qs].isEmpty() && seen.texts[u"LR7"_qs].isEmpty());
+  QCOMPARE(seen.texts[u"RSIZE1"_qs], u"1 3/8"_qs);
+  QCOMPARE(program.main->outputTexts(), checked);
+  QVERIFY(!program.main->doubleRiserAccepted());
 }
 
 }  // namespace kestrin

@@ -92,6 +92,7 @@ TEST(Calculate, BoundaryValuesPass) {
     EXPECT_FALSE(CheckRefusal(Calculate(f)));
   }
   MainFieldTexts si = TwentyTonSuction();
+  si.evaporating = u"5"_qs;
   si.condensing = u"25"_qs;
   si.designDrop = u"0.2"_qs;
   EXPECT_FALSE(CheckRefusal(Calculate(si, UnitSystem::SI)));

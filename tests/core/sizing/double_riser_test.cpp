@@ -50,7 +50,7 @@ TEST(PartLoadRiser, HandWorkedSizesAndVelocities) {
     SCOPED_TRACE(LineName(row.line).toStdString() + " " + row.typed + (row.unit == UnitSystem::SI ? " kW" : " tons"));
     DesignCase c = samples::TwentyTonR22(row.line);
     c.riserLengthFt = 20;
-    const auto riser = RunPartLoadRiser(QLatin1String(row.typed), row.line, c, {}, row.unit, kC);
+    const auto riser = RunPartLoadRiser(QLatin1String(row.typed), row.line, c, {}, row.unit, WorkingMode::Design, kC);
     ASSERT_TRUE(riser.ok()) << riser.refusal().message.toStdString();
     EXPECT_EQ(riser.value().evaluation.sizeIndex, row.size);
     EXPECT_NEAR(riser.value().evaluation.velocityFps, row.velocityFps, 1e-6);
@@ -69,7 +69,7 @@ TEST(PartLoadRiser, SizedInTheLinesSeriesAndRatedForItsPressure) {
   c.properties = PropertySource::Reference;
   c.riserLengthFt = 20;
   c.tubes = {TubeSeries::TypeL, DesignClimate::UpTo43C};
-  const auto riser = RunPartLoadRiser(u"5"_qs, LineType::Discharge, c, {}, UnitSystem::IP, kC);
+  const auto riser = RunPartLoadRiser(u"5"_qs, LineType::Discharge, c, {}, UnitSystem::IP, WorkingMode::Design, kC);
   ASSERT_TRUE(riser.ok()) << riser.refusal().message.toStdString();
   EXPECT_EQ(riser.value().evaluation.series, TubeSeries::TypeL);
   ASSERT_TRUE(riser.value().pressureRating);
@@ -162,10 +162,28 @@ TEST(PartLoadRiser, RefusesWhatHasNoRiserToSize) {
     EXPECT_EQ(DesignFieldName(riser.refusal().field), u"Txtriser"_qs);
   }
   DesignCase unreachable = suction;
-  unreachable.designDropPsi = 0;  // a checking-mode session that never ran a design
+  unreachable.designDropPsi = 0;  // no tube's drop is below 0
   const auto none = SizePartLoadRiser(unreachable, 5);
   ASSERT_FALSE(none.ok());
   EXPECT_EQ(none.refusal().message, u"There is not any pipe size with this data."_qs);
+}
+
+// A checking-mode case holds the design drop of whatever design run came
+// before it, or none: its riser would answer by that, not by the case.
+TEST(PartLoadRiser, IsRefusedAfterACheckingModeRunWhateverDesignDropIsLeft) {
+  for (const double leftOver : {0.0, 2.0}) {
+    DesignCase c = samples::TwentyTonR22(LineType::Suction);
+    c.riserLengthFt = 20;
+    c.designDropPsi = leftOver;
+    const auto riser = RunPartLoadRiser(u"5"_qs, LineType::Suction, c, {}, UnitSystem::IP, WorkingMode::Checking, kC);
+    ASSERT_FALSE(riser.ok());
+    EXPECT_EQ(riser.refusal().reason, RefusalReason::RiserNeedsDesignMode);
+    EXPECT_EQ(riser.refusal().message,
+              u"The double riser is sized from a design-mode result: calculate the line in design mode, then size "
+              u"the part-load riser."_qs);
+    EXPECT_TRUE(RunPartLoadRiser(u"5"_qs, LineType::Suction, c, {}, UnitSystem::IP, WorkingMode::Design, kC).ok() ==
+                (leftOver > 0));
+  }
 }
 
 TEST(MinimumCapacity, EntryLimitsAndUnits) {

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 namespace kestrin {
 namespace {
 
@@ -264,6 +267,80 @@ TEST(NoPhysicalFlow, IsRefusedWithAClearMessageRatherThanANumber) {
     EXPECT_TRUE(design.refusal().message.startsWith(u"The line cannot be sized with this data"_qs));
     EXPECT_FALSE(CheckLine(ProfileOf(c.line), c, 5).ok());
   }
+}
+
+// Negative fitting counts, pasted whole into the fittings dialog, count with
+// their value as long as the line keeps some length; a line of no length at
+// all has only its additional loss; below no length there is no line.
+TEST(EquivalentLength, NegativeCountsCountUntilNothingIsLeftOfTheLine) {
+  struct Row {
+    const char* name;
+    double totalLengthFt;
+    double solenoidValves;  // 45 ft each at "2 1/8"
+    std::optional<double> equivalentLengthFt;
+  };
+  const Row rows[] = {
+      {"one valve fewer", 100, -1, 55},
+      {"no length left", 90, -2, 0},
+      {"a line of no length", 0, 0, 0},
+      {"more taken than the line", 100, -3, std::nullopt},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    DesignCase c = samples::TwentyTonR22(LineType::Suction);
+    c.additionalLossPsi = 0.25;
+    c.totalLengthFt = row.totalLengthFt;
+    c.fittings[0] = row.solenoidValves;
+    const auto checked = SizeLine(c, WorkingMode::Checking, 8);
+    ASSERT_EQ(checked.ok(), row.equivalentLengthFt.has_value());
+    if (!checked.ok()) {
+      EXPECT_EQ(checked.refusal().reason, RefusalReason::NoFlow);
+      EXPECT_TRUE(checked.refusal().message.contains(u"equivalent length of 2 1/8 is below 0"_qs));
+      continue;
+    }
+    EXPECT_DOUBLE_EQ(checked.value().equivalentLengthFt, *row.equivalentLengthFt);
+    if (*row.equivalentLengthFt == 0) {
+      EXPECT_DOUBLE_EQ(checked.value().pressureDropPsi, 0.25);
+    }
+  }
+}
+
+// A number the output fields cannot show is a refusal, never "inf", "nan"
+// or a figure of more than ten digits.
+TEST(EquivalentLength, ResultsBeyondWhatCanBeShownAreRefused) {
+  struct Row {
+    const char* name;
+    double capacityTons;
+    double totalLengthFt;
+    double designDropPsi;
+    WorkingMode mode;
+    const char* quantity;
+  };
+  const Row rows[] = {
+      {"a line of 1e308 ft", 20, 1e308, 2, WorkingMode::Checking, "pressure drop"},
+      {"a drop of more than ten digits", 20, 1e12, 1e300, WorkingMode::Design, "pressure drop"},
+      {"a capacity beyond any plant", 1e200, 100, 2, WorkingMode::Checking, "pressure drop"},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    DesignCase c = samples::TwentyTonR22(LineType::Discharge);
+    c.capacityTons = row.capacityTons;
+    c.totalLengthFt = row.totalLengthFt;
+    c.designDropPsi = row.designDropPsi;
+    const auto sized = SizeLine(c, row.mode, 11);
+    ASSERT_FALSE(sized.ok());
+    EXPECT_EQ(sized.refusal().reason, RefusalReason::TooLarge);
+    EXPECT_EQ(sized.refusal().message.toStdString(), "The line cannot be sized with this data: the " +
+                                                         std::string(row.quantity) +
+                                                         " is too large to calculate or show.");
+  }
+  // 9,999,999,999.99 psi would still show in ten digits; the limit is kept
+  // a little lower so that rounding to two decimals never reaches eleven.
+  DesignCase c = samples::TwentyTonR22(LineType::Discharge);
+  c.additionalLossPsi = 9999999998;
+  EXPECT_TRUE(SizeLine(c, WorkingMode::Checking, 11).ok());
+  c.additionalLossPsi = 9999999999.5;
+  EXPECT_FALSE(SizeLine(c, WorkingMode::Checking, 11).ok());
 }
 
 TEST(Dispatch, EachLineRunsItsOwnProfile) {
