@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
 #include <ostream>
@@ -176,6 +178,25 @@ TEST(ConformalState, SatisfiesBothConformalConditions) {
       }
     }
   }
+}
+
+// A state's viscosity does not depend on what was computed before it: the
+// same R1234yf liquid and vapour give the same bits before and after a run
+// of other states of the same fluid.
+TEST(Viscosity, SameStateGivesTheSameBitsWhateverCameBefore) {
+  const ReferenceFluid& fluid = Fluid("R1234yf");
+  const SaturatedStates sat = *fluid.Saturation(280.0);
+  const double liquid = Viscosity(fluid, 280.0, sat.liquidDensity);
+  const double vapour = Viscosity(fluid, 280.0, sat.vapourDensity);
+  for (double temperature = 240.0; temperature <= 340.0; temperature += 7.0) {
+    const SaturatedStates other = *fluid.Saturation(temperature);
+    EXPECT_TRUE(std::isfinite(Viscosity(fluid, temperature, other.liquidDensity)));
+    EXPECT_TRUE(std::isfinite(Viscosity(fluid, temperature, other.vapourDensity)));
+  }
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(Viscosity(fluid, 280.0, sat.liquidDensity)),
+            std::bit_cast<std::uint64_t>(liquid));
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(Viscosity(fluid, 280.0, sat.vapourDensity)),
+            std::bit_cast<std::uint64_t>(vapour));
 }
 
 }  // namespace
