@@ -120,7 +120,12 @@ double ReferenceFluid::Entropy(double temperatureK, double density) const {
 
 std::optional<double> ReferenceFluid::Density(double temperatureK, double pressurePa, Phase phase) const {
   if (!(temperatureK > 0) || !std::isfinite(temperatureK)) return std::nullopt;
-  return SolveDensity(*data_, data_->helmholtz.AtTemperature(temperatureK), temperatureK, pressurePa, phase);
+  const std::optional<double> density =
+      SolveDensity(*data_, data_->helmholtz.AtTemperature(temperatureK), temperatureK, pressurePa, phase);
+  // The branch root beyond saturation is a metastable state (supersaturated
+  // vapour, superheated liquid) whose properties no line carries.
+  if (!density || !StableOnItsSide(*data_, temperatureK, pressurePa, phase)) return std::nullopt;
+  return density;
 }
 
 std::optional<SaturatedStates> ReferenceFluid::Saturation(double temperatureK) const {

@@ -192,6 +192,32 @@ TEST_P(EachFluidsEquation, DensityReportsAMissingRootAsNone) {
   EXPECT_TRUE(std::isnan(fluid().Pressure(-1, 100)));
 }
 
+// A phase asked at a pressure beyond its saturation pressure has a branch
+// root of the equation (supersaturated vapour, superheated liquid), but not
+// a stable state: none, while the saturated states themselves stay.
+TEST_P(EachFluidsEquation, DensityRefusesThePhaseOnTheWrongSideOfSaturation) {
+  for (double t : {243.15, 273.15, fluid().CriticalTemperatureK() - 10}) {
+    const SaturatedStates s = *fluid().Saturation(t);
+    const struct {
+      Phase phase;
+      double pressurePa;
+      bool stable;
+    } rows[] = {
+        {Phase::Vapour, s.dewPressurePa, true},
+        {Phase::Vapour, 0.95 * s.dewPressurePa, true},
+        {Phase::Vapour, 1.05 * s.dewPressurePa, false},
+        {Phase::Vapour, 1.002 * s.dewPressurePa, false},
+        {Phase::Liquid, s.bubblePressurePa, true},
+        {Phase::Liquid, 1.05 * s.bubblePressurePa, true},
+        {Phase::Liquid, 0.95 * s.bubblePressurePa, false},
+        {Phase::Liquid, 0.998 * s.bubblePressurePa, false},
+    };
+    for (const auto& row : rows)
+      EXPECT_EQ(fluid().Density(t, row.pressurePa, row.phase).has_value(), row.stable)
+          << t << " K, " << row.pressurePa << " Pa, " << (row.phase == Phase::Vapour ? "vapour" : "liquid");
+  }
+}
+
 TEST_P(EachFluidsEquation, IsentropicCompressionKeepsEntropyAndReachesThePressure) {
   // Suction gas 10 K superheated at -5 C dew, compressed to the dew pressure
   // at 45 C (the critical point permitting).
