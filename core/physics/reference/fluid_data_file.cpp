@@ -7,6 +7,8 @@
 //   R290: Lemmon, McLinden and Wagner, J. Chem. Eng. Data 54 (2009);
 //   R134a: Tillner-Roth and Baehr, J. Phys. Chem. Ref. Data 23 (1994);
 //   R22: Kamei, Beyerlein and Jacobsen, Int. J. Thermophys. 16 (1995);
+//   R125: Lemmon and Jacobsen, J. Phys. Chem. Ref. Data 34 (2005);
+//   R1234ze(E): Thol and Lemmon, Int. J. Thermophys. 37 (2016);
 //   R410A, R507A, R404A, R407C: Lemmon, Int. J. Thermophys. 24 (2003);
 //   ancillary density and pure-fluid pressure fits: Bell et al., Ind. Eng.
 //   Chem. Res. 53 (2014).
@@ -16,7 +18,8 @@
 //     gasConstantJPerMolK, reducing/critical/triple/validity values},
 //   idealGas {source, lead {a1, a2}, logTau, power {n, t},
 //     planckEinstein {n, thetaK}, cp0Polynomial {c, t}: cp0/R = sum(c T^t)},
-//   residual {source, polynomial {n, d, t}, exponential {n, d, t, l},
+//   residual {source, polynomial {n, d, t}, exponential {n, d, t, l[, m]}
+//     (m: the tau exponent of an exp(-tau^m) factor, 0 for none),
 //     gaussian {n, d, t, eta, beta, gamma, epsilon}},
 //   ancillaries {source, saturationPressure | bubblePressure + dewPressure,
 //     liquidDensity, vapourDensity}, each {form, reducingTemperatureK,
@@ -28,6 +31,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kestrin {
@@ -174,11 +178,18 @@ void ReadResidual(FieldReader& r, const QJsonObject& o, ResidualTerms& res) {
     const std::vector<int> d = r.Integers(f, QStringLiteral("d"), count, 0, kMaxDensityExponent);
     const std::vector<int> l = exponential ? r.Integers(f, QStringLiteral("l"), count, 1, kMaxExponentialPower)
                                            : std::vector<int>(n.size(), 0);
+    std::vector<double> m(n.size(), 0.0);
+    if (exponential && f.contains(QStringLiteral("m"))) {
+      m = r.Numbers(f, QStringLiteral("m"), count);
+      if (std::any_of(m.begin(), m.end(), [](double x) { return x < 0; }))
+        r.Fail(QStringLiteral("\"m\" must not be negative"));
+    }
     if (r.Failed()) return;
     res.n.insert(res.n.end(), n.begin(), n.end());
     res.t.insert(res.t.end(), t.begin(), t.end());
     res.d.insert(res.d.end(), d.begin(), d.end());
     res.l.insert(res.l.end(), l.begin(), l.end());
+    res.m.insert(res.m.end(), m.begin(), m.end());
   };
   readFamily(QStringLiteral("polynomial"), false);
   readFamily(QStringLiteral("exponential"), true);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <limits>
 
@@ -253,14 +254,22 @@ TEST_P(EachFluidsEquation, IsentropicEndInsideTheDomeIsNone) {
   EXPECT_FALSE(fluid().IsentropicEnd({0.95 * tc, high.vapourDensity}, -1).has_value());
 }
 
-std::string FluidName(const testing::TestParamInfo<QString>& row) { return row.param.toStdString(); }
+// "R1234ze(E)" as "R1234ze_E_": test names take letters, digits and underscores.
+std::string FluidName(const testing::TestParamInfo<QString>& row) {
+  std::string name = row.param.toStdString();
+  for (char& c : name)
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  return name;
+}
 
 INSTANTIATE_TEST_SUITE_P(ReferenceFluids, EachFluidsEquation, testing::ValuesIn(ReferenceFluid::Names()), FluidName);
 INSTANTIATE_TEST_SUITE_P(ReferenceFluids, EachPureFluidsEquation, testing::ValuesIn(PureFluidNames()), FluidName);
 
-TEST(ReferenceFluidNames, AreTheNineRefrigerants) {
-  EXPECT_EQ(ReferenceFluid::Names().size(), 9);
-  for (const char* name : {"R32", "R1234yf", "R290", "R134a", "R22", "R410A", "R507A", "R404A", "R407C"})
+// The nine refrigerants and the blend components R125 and R1234ze(E).
+TEST(ReferenceFluidNames, AreTheRefrigerantsAndTheBlendComponents) {
+  EXPECT_EQ(ReferenceFluid::Names().size(), 11);
+  for (const char* name :
+       {"R32", "R1234yf", "R290", "R134a", "R22", "R410A", "R507A", "R404A", "R407C", "R125", "R1234ze(E)"})
     EXPECT_NE(ReferenceFluid::Find(QString::fromLatin1(name)), nullptr) << name;
   EXPECT_EQ(ReferenceFluid::Find(QStringLiteral("R999")), nullptr);
 }
