@@ -13,8 +13,11 @@ HelmholtzEquation::HelmholtzEquation(const FluidEquation& equation)
 }
 
 TemperatureTerms HelmholtzEquation::AtTemperature(double temperatureK) const {
+  return AtTau(reducingTemperatureK_ / temperatureK);
+}
+
+TemperatureTerms HelmholtzEquation::AtTau(double tau) const {
   TemperatureTerms terms;
-  const double tau = reducingTemperatureK_ / temperatureK;
   const double logTau = std::log(tau);
   terms.tau = tau;
   for (std::size_t i = 0; i < residual_.n.size(); ++i) {

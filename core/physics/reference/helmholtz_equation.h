@@ -42,6 +42,9 @@ class HelmholtzEquation {
   explicit HelmholtzEquation(const FluidEquation& equation);
 
   TemperatureTerms AtTemperature(double temperatureK) const;
+  // The same at a reduced temperature given directly: a mixture reduces
+  // temperature by its own composition-dependent reducing temperature.
+  TemperatureTerms AtTau(double tau) const;
   ResidualDerivatives Residual(const TemperatureTerms& terms, double delta) const;
   IdealGasDerivatives IdealGas(double tau) const;
 
