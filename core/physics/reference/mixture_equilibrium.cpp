@@ -57,9 +57,21 @@ class Equilibrium {
 
   int Unknowns() const { return n_ + (pressure_ ? 2 : 1); }
 
-  // The residuals and their Jacobian at u; false where the model gives no
-  // finite value.
-  bool Evaluate(const Vector& u, double temperatureK, Vector& e, Matrix& jacobian) const {
+  // The residuals and their Jacobian at u, and what the check of a converged
+  // point needs: the pressure and each phase's dp/d(ln rho) along its own
+  // composition.
+  struct Evaluation {
+    Vector e{};
+    Matrix jacobian{};
+    double vapourPressurePa = 0;
+    double givenSlope = 0;
+    double incipientSlope = 0;
+  };
+
+  // False where the model gives no finite value.
+  bool Evaluate(const Vector& u, double temperatureK, Evaluation& out) const {
+    Vector& e = out.e;
+    Matrix& jacobian = out.jacobian;
     const double rhoGiven = std::exp(u[0]);
     Amounts given{}, incipient{};
     for (int i = 0; i < n_; ++i) {
@@ -97,7 +109,14 @@ class Equilibrium {
       return p.pressurePa + p.gasConstant * temperatureK * temperatureK * sum;
     };
     double dGivenPressure = 0;
-    for (int k = 0; k < n_; ++k) dGivenPressure += pressureSlope(g, given, k);
+    double dIncipientPressure = 0;
+    for (int k = 0; k < n_; ++k) {
+      dGivenPressure += pressureSlope(g, given, k);
+      dIncipientPressure += pressureSlope(v, incipient, k);
+    }
+    out.vapourPressurePa = point_ == SaturationPoint::Bubble ? v.pressurePa : g.pressurePa;
+    out.givenSlope = dGivenPressure;
+    out.incipientSlope = dIncipientPressure;
     const auto row = static_cast<std::size_t>(n_);
     if (!pressure_) {
       e[row] = g.pressurePa / v.pressurePa - 1;
@@ -126,15 +145,14 @@ class Equilibrium {
 
   std::optional<MixtureSaturation> Solve(Vector u, double givenTemperatureK) const {
     const int unknowns = Unknowns();
-    Vector e{};
-    Matrix jacobian{};
+    Evaluation at;
     for (int iteration = 0; iteration < kMaxIterations; ++iteration) {
       const double temperature = TemperatureOf(u, givenTemperatureK);
-      if (!Evaluate(u, temperature, e, jacobian)) return std::nullopt;
+      if (!Evaluate(u, temperature, at)) return std::nullopt;
       Vector minusE{};
-      for (int i = 0; i < unknowns; ++i) minusE[static_cast<std::size_t>(i)] = -e[static_cast<std::size_t>(i)];
+      for (int i = 0; i < unknowns; ++i) minusE[static_cast<std::size_t>(i)] = -at.e[static_cast<std::size_t>(i)];
       Vector step{};
-      if (!SolveLinear(jacobian, minusE, unknowns, step)) return std::nullopt;
+      if (!SolveLinear(at.jacobian, minusE, unknowns, step)) return std::nullopt;
       double largest = 0;
       for (int i = 0; i < unknowns; ++i) largest = std::max(largest, std::abs(step[static_cast<std::size_t>(i)]));
       if (!std::isfinite(largest)) return std::nullopt;
@@ -146,15 +164,15 @@ class Equilibrium {
   }
 
  private:
-  // The converged point, checked: equal fugacities and pressures, two
-  // distinct phases, each on a rising isotherm, the liquid the denser.
+  // The converged point, checked afresh: equal fugacities and pressures,
+  // two distinct phases, each on a rising isotherm, the liquid the denser.
   std::optional<MixtureSaturation> Accept(const Vector& u, double givenTemperatureK) const {
-    const double temperature = TemperatureOf(u, givenTemperatureK);
-    Vector e{};
-    Matrix jacobian{};
-    if (!Evaluate(u, temperature, e, jacobian)) return std::nullopt;
+    const double temperatureK = TemperatureOf(u, givenTemperatureK);
+    Evaluation at;
+    if (!Evaluate(u, temperatureK, at)) return std::nullopt;
     for (int i = 0; i < Unknowns(); ++i)
-      if (!(std::abs(e[static_cast<std::size_t>(i)]) < kResidualTolerance)) return std::nullopt;
+      if (!(std::abs(at.e[static_cast<std::size_t>(i)]) < kResidualTolerance)) return std::nullopt;
+    if (!(at.givenSlope > 0) || !(at.incipientSlope > 0)) return std::nullopt;
     const double rhoGiven = std::exp(u[0]);
     double rhoIncipient = 0;
     Amounts w{};
@@ -163,21 +181,14 @@ class Equilibrium {
       w[static_cast<std::size_t>(i)] = std::exp(u[static_cast<std::size_t>(i) + 1]) / rhoIncipient;
     const bool bubble = point_ == SaturationPoint::Bubble;
     MixtureSaturation s;
-    s.temperatureK = temperature;
+    s.temperatureK = temperatureK;
+    s.pressurePa = at.vapourPressurePa;
     s.liquidMolarDensity = bubble ? rhoGiven : rhoIncipient;
     s.vapourMolarDensity = bubble ? rhoIncipient : rhoGiven;
     s.liquid = bubble ? z_ : w;
     s.vapour = bubble ? w : z_;
-    s.pressurePa = model_.Pressure(temperature, s.liquidMolarDensity, s.liquid);
     if (!(s.liquidMolarDensity > s.vapourMolarDensity * (1 + 1e-3))) return std::nullopt;
-    if (!Rising(temperature, s.liquidMolarDensity, s.liquid) || !Rising(temperature, s.vapourMolarDensity, s.vapour))
-      return std::nullopt;
     return s;
-  }
-
-  bool Rising(double temperatureK, double molarDensity, const Amounts& x) const {
-    const double h = 1e-6 * molarDensity;
-    return model_.Pressure(temperatureK, molarDensity + h, x) > model_.Pressure(temperatureK, molarDensity - h, x);
   }
 
   const MixtureModel& model_;
@@ -221,6 +232,9 @@ struct Start {
   Amounts incipient{};
 };
 
+// The previous step's density, once there is one.
+std::optional<double> Near(double density) { return density > 0 ? std::optional<double>(density) : std::nullopt; }
+
 std::optional<Start> Substitute(const MixtureModel& model, SaturationPoint point, Start s, const Amounts& z,
                                 bool pressureGiven) {
   const bool bubble = point == SaturationPoint::Bubble;
@@ -232,10 +246,10 @@ std::optional<Start> Substitute(const MixtureModel& model, SaturationPoint point
                                            (1 / s.temperatureK - 1 / (s.temperatureK + h))
                                      : 0;
   for (int step = 0; step < kSubstitutionSteps; ++step) {
-    const std::optional<double> rhoGiven =
-        model.MolarDensity(s.temperatureK, s.pressurePa, z, bubble ? Phase::Liquid : Phase::Vapour);
-    const std::optional<double> rhoIncipient =
-        model.MolarDensity(s.temperatureK, s.pressurePa, s.incipient, bubble ? Phase::Vapour : Phase::Liquid);
+    const std::optional<double> rhoGiven = model.MolarDensity(
+        s.temperatureK, s.pressurePa, z, bubble ? Phase::Liquid : Phase::Vapour, Near(s.givenDensity));
+    const std::optional<double> rhoIncipient = model.MolarDensity(
+        s.temperatureK, s.pressurePa, s.incipient, bubble ? Phase::Vapour : Phase::Liquid, Near(s.incipientDensity));
     if (!rhoGiven || !rhoIncipient) return std::nullopt;
     s.givenDensity = *rhoGiven;
     s.incipientDensity = *rhoIncipient;

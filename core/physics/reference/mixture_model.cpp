@@ -161,27 +161,32 @@ Amounts MixtureModel::MoleFractions(const Amounts& massFractions) const {
 }
 
 template <class Number>
-Number MixtureModel::Reducing(const std::array<Number, kMaxComponents>& x, bool temperature) const {
-  Number sum = 0;
+std::array<Number, 2> MixtureModel::Reducing(const std::array<Number, kMaxComponents>& x) const {
+  Number temperature = 0;
+  Number volume = 0;
   for (std::size_t i = 0; i < components_.size(); ++i) {
     const Component& c = components_[i];
-    sum += x[i] * x[i] * (temperature ? c.reducingTemperatureK : c.reducingMolarVolume);
+    const Number square = x[i] * x[i];
+    temperature += square * c.reducingTemperatureK;
+    volume += square * c.reducingMolarVolume;
   }
   for (const Pair& pair : pairs_) {
     const Number& xi = x[static_cast<std::size_t>(pair.i)];
     const Number& xj = x[static_cast<std::size_t>(pair.j)];
     // The pair's term vanishes, derivatives and all, without both.
     if (ValueOf(xi) == 0 && ValueOf(xj) == 0) continue;
-    const double c = temperature ? pair.cT : pair.cV;
-    const double b2 = temperature ? pair.bT2 : pair.bV2;
-    sum += 2 * c * xi * xj * (xi + xj) / (b2 * xi + xj);
+    const Number product = 2 * xi * xj;
+    const Number weighted = product * (xi + xj);
+    // With beta = 1 the factor (x_i + x_j) / (beta^2 x_i + x_j) is 1.
+    temperature += pair.bT2 == 1 ? pair.cT * product : pair.cT * weighted / (pair.bT2 * xi + xj);
+    volume += pair.bV2 == 1 ? pair.cV * product : pair.cV * weighted / (pair.bV2 * xi + xj);
   }
-  return sum;
+  return {temperature, volume};
 }
 
-double MixtureModel::ReducingTemperatureK(const Amounts& x) const { return Reducing(x, true); }
+double MixtureModel::ReducingTemperatureK(const Amounts& x) const { return Reducing(x)[0]; }
 
-double MixtureModel::ReducingMolarDensity(const Amounts& x) const { return 1 / Reducing(x, false); }
+double MixtureModel::ReducingMolarDensity(const Amounts& x) const { return 1 / Reducing(x)[1]; }
 
 template <class Number>
 Number MixtureModel::ResidualDensity(const Number& temperatureK,
@@ -191,8 +196,9 @@ Number MixtureModel::ResidualDensity(const Number& temperatureK,
   for (std::size_t i = 0; i < n; ++i) total += molarDensities[i];
   std::array<Number, kMaxComponents> x{};
   for (std::size_t i = 0; i < n; ++i) x[i] = molarDensities[i] / total;
-  const Number tau = Reducing(x, true) / temperatureK;
-  const Number delta = total * Reducing(x, false);
+  const std::array<Number, 2> reducing = Reducing(x);
+  const Number tau = reducing[0] / temperatureK;
+  const Number delta = total * reducing[1];
   const double tauValue = ValueOf(tau);
   const double deltaValue = ValueOf(delta);
   Number alpha = 0;
@@ -210,6 +216,8 @@ template double MixtureModel::ResidualDensity(const double&, const std::array<do
 template Jet<1> MixtureModel::ResidualDensity(const Jet<1>&, const std::array<Jet<1>, kMaxComponents>&) const;
 template MixtureJet MixtureModel::ResidualDensity(const MixtureJet&,
                                                   const std::array<MixtureJet, kMaxComponents>&) const;
+template ChemicalJet MixtureModel::ResidualDensity(const ChemicalJet&,
+                                                   const std::array<ChemicalJet, kMaxComponents>&) const;
 
 namespace {
 
@@ -288,23 +296,26 @@ MixturePoint MixtureModel::At(double temperatureK, const Amounts& molarDensities
 }
 
 Amounts MixtureModel::LnFugacityCoefficients(double temperatureK, double molarDensity, const Amounts& x) const {
-  if (!ValidState(*this, temperatureK, molarDensity, x)) {
-    Amounts nan{};
-    nan.fill(kNaN);
-    return nan;
-  }
-  Amounts partial{};
-  for (int i = 0; i < Size(); ++i) partial[static_cast<std::size_t>(i)] = x[static_cast<std::size_t>(i)] * molarDensity;
-  const MixturePoint point = At(temperatureK, partial);
-  const double lnZ = std::log(point.pressurePa / (molarDensity * point.gasConstant * temperatureK));
   Amounts lnPhi{};
+  if (!ValidState(*this, temperatureK, molarDensity, x)) {
+    lnPhi.fill(kNaN);
+    return lnPhi;
+  }
+  // First derivatives in the partial densities are all it takes:
+  //   ln phi_i = dPsi_r/drho_i - ln Z, p = RT (rho + sum(rho_i dPsi_r/drho_i) - Psi_r).
+  std::array<ChemicalJet, kMaxComponents> rho{};
   for (int i = 0; i < Size(); ++i)
-    lnPhi[static_cast<std::size_t>(i)] = point.chemical[static_cast<std::size_t>(i)] - lnZ;
+    rho[static_cast<std::size_t>(i)] = ChemicalJet::Variable(x[static_cast<std::size_t>(i)] * molarDensity, i);
+  const ChemicalJet psi = ResidualDensity(ChemicalJet(temperatureK), rho);
+  double sum = 0;
+  for (int i = 0; i < Size(); ++i) sum += rho[static_cast<std::size_t>(i)].v * psi.Gradient(i);
+  const double lnZ = std::log(1 + (sum - psi.v) / molarDensity);
+  for (int i = 0; i < Size(); ++i) lnPhi[static_cast<std::size_t>(i)] = psi.Gradient(i) - lnZ;
   return lnPhi;
 }
 
-std::optional<double> MixtureModel::MolarDensity(double temperatureK, double pressurePa, const Amounts& x,
-                                                 Phase phase) const {
+std::optional<double> MixtureModel::MolarDensity(double temperatureK, double pressurePa, const Amounts& x, Phase phase,
+                                                 std::optional<double> near) const {
   if (!(temperatureK > 0) || !std::isfinite(temperatureK) || !(pressurePa > 0) || !std::isfinite(pressurePa) ||
       !ValidMoleFractions(*this, x, false))
     return std::nullopt;
@@ -326,6 +337,7 @@ std::optional<double> MixtureModel::MolarDensity(double temperatureK, double pre
     bracket.low = reducingDensity;
     bracket.start = std::max(1 / volume, 1.01 * reducingDensity);
   }
+  if (near && *near > bracket.low && *near < bracket.high) bracket.start = *near;
   return SolveOnBranch([&](double molarDensity) { return AlongComposition(*this, temperatureK, molarDensity, x); },
                        pressurePa, phase, bracket);
 }

@@ -35,6 +35,8 @@ inline constexpr int kMaxComponents = 5;
 inline constexpr int kMixtureVariables = kMaxComponents + 1;
 inline constexpr int kTemperatureVariable = kMaxComponents;
 using MixtureJet = Jet<kMixtureVariables>;
+// First derivatives in the molar densities alone: chemical potentials.
+using ChemicalJet = Jet<kMaxComponents, 1>;
 
 // Mole fractions (or partial molar densities) per component.
 using Amounts = std::array<double, kMaxComponents>;
@@ -87,7 +89,7 @@ class MixtureModel {
   double ReducingTemperatureK(const Amounts& x) const;
   double ReducingMolarDensity(const Amounts& x) const;
 
-  // Psi_r(T, rho_i): generic over double and Jet<K>.
+  // Psi_r(T, rho_i): generic over double and Jet.
   template <class Number>
   Number ResidualDensity(const Number& temperatureK, const std::array<Number, kMaxComponents>& molarDensities) const;
 
@@ -102,8 +104,10 @@ class MixtureModel {
   // above.
   Amounts LnFugacityCoefficients(double temperatureK, double molarDensity, const Amounts& x) const;
   // The molar density of the given phase at (T, p, x); none when that
-  // branch of the isotherm does not reach p.
-  std::optional<double> MolarDensity(double temperatureK, double pressurePa, const Amounts& x, Phase phase) const;
+  // branch of the isotherm does not reach p. `near`, a density close to the
+  // root on that branch (an outer iteration's previous one), saves steps.
+  std::optional<double> MolarDensity(double temperatureK, double pressurePa, const Amounts& x, Phase phase,
+                                     std::optional<double> near = std::nullopt) const;
 
   // The components' own gas constants weighted by mole fraction, J/(mol K):
   // so that each pure-component limit is exactly its own equation. Their
@@ -128,8 +132,9 @@ class MixtureModel {
     std::optional<HelmholtzEquation> departure;
   };
 
+  // Tr and vr at x.
   template <class Number>
-  Number Reducing(const std::array<Number, kMaxComponents>& x, bool temperature) const;
+  std::array<Number, 2> Reducing(const std::array<Number, kMaxComponents>& x) const;
 
   std::vector<Component> components_;
   std::vector<Pair> pairs_;
