@@ -216,6 +216,7 @@ template double MixtureModel::ResidualDensity(const double&, const std::array<do
 template Jet<1> MixtureModel::ResidualDensity(const Jet<1>&, const std::array<Jet<1>, kMaxComponents>&) const;
 template MixtureJet MixtureModel::ResidualDensity(const MixtureJet&,
                                                   const std::array<MixtureJet, kMaxComponents>&) const;
+template Jet<2, 1> MixtureModel::ResidualDensity(const Jet<2, 1>&, const std::array<Jet<2, 1>, kMaxComponents>&) const;
 template ChemicalJet MixtureModel::ResidualDensity(const ChemicalJet&,
                                                    const std::array<ChemicalJet, kMaxComponents>&) const;
 
@@ -265,6 +266,42 @@ double MixtureModel::ResidualHelmholtz(double temperatureK, double molarDensity,
 double MixtureModel::Pressure(double temperatureK, double molarDensity, const Amounts& x) const {
   if (!ValidState(*this, temperatureK, molarDensity, x)) return kNaN;
   return AlongComposition(*this, temperatureK, molarDensity, x).pressure;
+}
+
+MixtureModel::Caloric MixtureModel::CaloricAt(double temperatureK, double molarDensity, const Amounts& x) const {
+  if (!ValidState(*this, temperatureK, molarDensity, x)) return {kNaN, kNaN};
+  // The residual part from alpha_r = Psi_r / rho and its derivatives in T
+  // and rho along the composition:
+  //   h_r / RT = -T da/dT + rho da/drho, s_r / R = -T da/dT - a.
+  using TemperatureDensity = Jet<2, 1>;
+  const TemperatureDensity rho = TemperatureDensity::Variable(molarDensity, 1);
+  std::array<TemperatureDensity, kMaxComponents> partial{};
+  for (int i = 0; i < Size(); ++i) partial[static_cast<std::size_t>(i)] = x[static_cast<std::size_t>(i)] * rho;
+  const TemperatureDensity psi = ResidualDensity(TemperatureDensity::Variable(temperatureK, 0), partial);
+  const double a = psi.v / molarDensity;
+  const double tDaDt = temperatureK * psi.Gradient(0) / molarDensity;
+  const double rhoDaDrho = psi.Gradient(1) - a;
+  const double r = GasConstant(x);
+  Caloric c{r * temperatureK * (rhoDaDrho - tDaDt), r * (-tDaDt - a)};
+  // The ideal-gas part, each component at its own reduced state, with the
+  // entropy of mixing.
+  for (std::size_t i = 0; i < components_.size(); ++i) {
+    if (!(x[i] > 0)) continue;
+    const Component& component = components_[i];
+    const IdealGasDerivatives g = component.helmholtz.IdealGas(component.reducingTemperatureK / temperatureK);
+    const double delta = molarDensity * component.reducingMolarVolume;
+    c.enthalpy += x[i] * component.gasConstant * temperatureK * (1 + g.t);
+    c.entropy += x[i] * component.gasConstant * (g.t - g.a - std::log(delta) - std::log(x[i]));
+  }
+  return c;
+}
+
+double MixtureModel::Enthalpy(double temperatureK, double molarDensity, const Amounts& x) const {
+  return CaloricAt(temperatureK, molarDensity, x).enthalpy;
+}
+
+double MixtureModel::Entropy(double temperatureK, double molarDensity, const Amounts& x) const {
+  return CaloricAt(temperatureK, molarDensity, x).entropy;
 }
 
 MixturePoint MixtureModel::At(double temperatureK, const Amounts& molarDensities) const {

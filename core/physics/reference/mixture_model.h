@@ -98,6 +98,11 @@ class MixtureModel {
   // positive and finite or fractions that are none.
   double ResidualHelmholtz(double temperatureK, double molarDensity, const Amounts& x) const;
   double Pressure(double temperatureK, double molarDensity, const Amounts& x) const;
+  // Molar enthalpy (J/mol) and entropy (J/(mol K)) at (T, total molar
+  // density, x), each on the components' own reference states: a blend
+  // of fixed composition shifts them to its own reference.
+  double Enthalpy(double temperatureK, double molarDensity, const Amounts& x) const;
+  double Entropy(double temperatureK, double molarDensity, const Amounts& x) const;
   // The pressure and derivatives at (T, partial molar densities).
   MixturePoint At(double temperatureK, const Amounts& molarDensities) const;
   // ln(phi_i), the fugacity coefficients at (T, molar density, x); NaN as
@@ -132,6 +137,11 @@ class MixtureModel {
     std::optional<HelmholtzEquation> departure;
   };
 
+  struct Caloric {
+    double enthalpy = 0;  // J/mol
+    double entropy = 0;   // J/(mol K)
+  };
+  Caloric CaloricAt(double temperatureK, double molarDensity, const Amounts& x) const;
   // Tr and vr at x.
   template <class Number>
   std::array<Number, 2> Reducing(const std::array<Number, kMaxComponents>& x) const;

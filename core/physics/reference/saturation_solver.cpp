@@ -13,9 +13,6 @@ constexpr int kMaxIterations = 50;
 // The ancillary pressures are within this (relative) of the equation's
 // saturation pressure: a state farther from them is clearly on one side.
 constexpr double kAncillaryMargin = 1e-3;
-// Saturation pressures published to five significant digits, and the
-// saturated states computed from them, lie this close to the line.
-constexpr double kSaturatedTolerance = 1e-5;
 
 // Pure fluid: liquid and vapour at the same temperature with equal pressure
 // and equal Gibbs energy. In reduced form, with J = delta (1 + delta ar_delta)

@@ -17,6 +17,10 @@ std::optional<SaturatedStates> SolveSaturation(const EquationOfState& fluid, dou
 // dew pressure, a liquid at or above the bubble pressure. A state within
 // the rounding of a published saturation pressure counts as saturated.
 // Above the critical temperature there is one fluid phase.
+// Saturation pressures published to five significant digits, and the
+// saturated states computed from them, lie this close (relative) to the line.
+inline constexpr double kSaturatedTolerance = 1e-5;
+
 bool StableOnItsSide(const EquationOfState& fluid, double temperatureK, double pressurePa, Phase phase);
 
 // The temperature at which the bubble (or, with `dew`, the dew) pressure is
