@@ -119,11 +119,20 @@ class Equilibrium {
     out.incipientSlope = dIncipientPressure;
     const auto row = static_cast<std::size_t>(n_);
     if (!pressure_) {
-      e[row] = g.pressurePa / v.pressurePa - 1;
-      jacobian[row][0] = dGivenPressure / v.pressurePa;
-      for (int k = 0; k < n_; ++k)
-        jacobian[row][static_cast<std::size_t>(k) + 1] =
-            -g.pressurePa / (v.pressurePa * v.pressurePa) * pressureSlope(v, incipient, k);
+      // p_liquid / p_vapour - 1: linear in the liquid's pressure, which
+      // moves steeply with its density, and never divided by it.
+      if (point_ == SaturationPoint::Bubble) {
+        e[row] = g.pressurePa / v.pressurePa - 1;
+        jacobian[row][0] = dGivenPressure / v.pressurePa;
+        for (int k = 0; k < n_; ++k)
+          jacobian[row][static_cast<std::size_t>(k) + 1] =
+              -g.pressurePa / (v.pressurePa * v.pressurePa) * pressureSlope(v, incipient, k);
+      } else {
+        e[row] = v.pressurePa / g.pressurePa - 1;
+        jacobian[row][0] = -v.pressurePa / (g.pressurePa * g.pressurePa) * dGivenPressure;
+        for (int k = 0; k < n_; ++k)
+          jacobian[row][static_cast<std::size_t>(k) + 1] = pressureSlope(v, incipient, k) / g.pressurePa;
+      }
     } else {
       const double p = *pressure_;
       e[row] = g.pressurePa / p - 1;
@@ -279,6 +288,15 @@ std::optional<Start> Substitute(const MixtureModel& model, SaturationPoint point
     if (!std::isfinite(s.temperatureK) || !std::isfinite(s.pressurePa)) return std::nullopt;
     if (change < kSubstitutionTolerance) break;
   }
+  // Newton starts from densities of the final composition: a liquid's
+  // pressure moves steeply with its composition at a given density.
+  const std::optional<double> given =
+      model.MolarDensity(s.temperatureK, s.pressurePa, z, bubble ? Phase::Liquid : Phase::Vapour, s.givenDensity);
+  const std::optional<double> incipient = model.MolarDensity(
+      s.temperatureK, s.pressurePa, s.incipient, bubble ? Phase::Vapour : Phase::Liquid, s.incipientDensity);
+  if (!given || !incipient) return std::nullopt;
+  s.givenDensity = *given;
+  s.incipientDensity = *incipient;
   return s;
 }
 

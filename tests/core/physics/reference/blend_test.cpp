@@ -5,10 +5,13 @@
 
 #include "core/physics/reference/blend.h"
 
+#include "param_names.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <ostream>
 #include <stdexcept>
 
 namespace kestrin {
@@ -128,6 +131,49 @@ TEST(Blend, DensityRefusesThePhaseOnTheWrongSideOfTheBoundary) {
   EXPECT_TRUE(std::isnan(blend.Enthalpy(t, -1)));
   EXPECT_TRUE(std::isnan(blend.Entropy(std::numeric_limits<double>::quiet_NaN(), 10)));
 }
+
+// Today's blends at their nominal compositions: every bubble and dew point
+// from -70 C to +60 C solves at its temperature, and the points at the
+// other's pressure solve too (the glide at the evaporator and condenser).
+struct NamedBlend {
+  const char* name;
+  QStringList components;
+  Amounts massFractions;
+};
+
+void PrintTo(const NamedBlend& blend, std::ostream* out) { *out << blend.name; }
+
+class EveryBlend : public testing::TestWithParam<NamedBlend> {};
+
+TEST_P(EveryBlend, SolvesAcrossTheSizingRange) {
+  const Blend blend = Make(GetParam().components, GetParam().massFractions);
+  for (double celsius = -70; celsius <= 60; celsius += 10) {
+    const double t = 273.15 + celsius;
+    const std::optional<SaturatedStates> s = blend.Saturation(t);
+    ASSERT_TRUE(s.has_value()) << celsius << " C";
+    const std::optional<double> bubble = blend.BubbleTemperature(s->dewPressurePa);
+    const std::optional<double> dew = blend.DewTemperature(s->bubblePressurePa);
+    ASSERT_TRUE(bubble && dew) << celsius << " C";
+    EXPECT_LE(*bubble, t) << celsius << " C";
+    EXPECT_GE(*dew, t) << celsius << " C";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Blends, EveryBlend,
+    testing::Values(
+        NamedBlend{"R454B", {QStringLiteral("R32"), QStringLiteral("R1234yf")}, {0.689, 0.311}},
+        NamedBlend{"R513A", {QStringLiteral("R1234yf"), QStringLiteral("R134a")}, {0.56, 0.44}},
+        NamedBlend{
+            "R452B", {QStringLiteral("R32"), QStringLiteral("R125"), QStringLiteral("R1234yf")}, {0.67, 0.07, 0.26}},
+        NamedBlend{"R448A",
+                   {QStringLiteral("R32"), QStringLiteral("R125"), QStringLiteral("R1234yf"), QStringLiteral("R134a"),
+                    QStringLiteral("R1234ze(E)")},
+                   {0.26, 0.26, 0.20, 0.21, 0.07}},
+        NamedBlend{"R449A",
+                   {QStringLiteral("R32"), QStringLiteral("R125"), QStringLiteral("R1234yf"), QStringLiteral("R134a")},
+                   {0.243, 0.247, 0.253, 0.257}}),
+    RowName<NamedBlend>);
 
 TEST(Blend, RefusesAnAbsentComponent) {
   QString error;

@@ -20,6 +20,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <ostream>
 #include <stdexcept>
 #include <vector>
 
@@ -47,6 +48,8 @@ struct Blend {
   std::vector<const char*> components;
   Amounts massFractions;
 };
+
+void PrintTo(const Blend& blend, std::ostream* out) { *out << blend.name; }
 
 const Blend kR410A{"R410A", {"R32", "R125"}, {0.5, 0.5}};
 const Blend kR407C{"R407C", {"R32", "R125", "R134a"}, {0.23, 0.25, 0.52}};
@@ -162,6 +165,8 @@ struct GlideRow {
   Blend blend;
   double lowK, highK;
 };
+
+void PrintTo(const GlideRow& row, std::ostream* out) { *out << row.name; }
 
 class Glide : public testing::TestWithParam<GlideRow> {};
 
