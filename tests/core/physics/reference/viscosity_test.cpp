@@ -63,6 +63,10 @@ const CheckValue kCheckValues[] = {
     {"R1234yf", 300.0, 0, 0, Phase::Vapour, 11.579, 3.0, "Huber 2016"},
     {"R1234yf", 300.0, 0.044 * 114.0416, 0, Phase::Vapour, 11.549, 3.0, "Huber 2016"},
     {"R1234yf", 300.0, 10.522 * 114.0416, 0, Phase::Liquid, 217.97, 2.0, "Huber 2016"},
+    // Huber and Laesecke, Ind. Eng. Chem. Res. 45 (2006) 4447, values for
+    // checking a computer implementation.
+    {"R125", 300.0, 10.5969998 * 120.0214, 0, Phase::Liquid, 177.37, 0.1, "Huber 2006"},
+    {"R125", 400.0, 0.030631 * 120.0214, 0, Phase::Vapour, 17.070, 0.1, "Huber 2006"},
 };
 
 void PrintTo(const CheckValue& c, std::ostream* os) {
@@ -89,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(Published, ViscosityCheckValue, testing::ValuesIn(kChec
                            return std::string(row.param.fluid) + "_" + std::to_string(row.index);
                          });
 
-const char* const kFluids[] = {"R32", "R1234yf", "R290", "R134a", "R22", "R410A", "R507A", "R404A", "R407C"};
+const char* const kFluids[] = {"R32", "R1234yf", "R290", "R134a", "R22", "R410A", "R507A", "R404A", "R407C", "R125"};
 
 class EveryFluid : public testing::TestWithParam<const char*> {};
 
@@ -123,7 +127,7 @@ TEST_P(EveryFluid, GivesPhysicalSaturatedValues) {
     EXPECT_GT(liquid, 50.0) << temperature;
     EXPECT_LT(liquid, 600.0) << temperature;
     EXPECT_GT(vapour, 5.0) << temperature;
-    EXPECT_LT(vapour, 20.0) << temperature;
+    EXPECT_LT(vapour, 25.0) << temperature;  // R125 at 60 C is 6 K below its critical point
     EXPECT_LT(liquid, previousLiquid) << temperature;
     EXPECT_GT(vapour, previousVapour) << temperature;
     previousLiquid = liquid;
