@@ -93,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(Published, ViscosityCheckValue, testing::ValuesIn(kChec
                            return std::string(row.param.fluid) + "_" + std::to_string(row.index);
                          });
 
-const char* const kFluids[] = {"R32", "R1234yf", "R290", "R134a", "R22", "R410A", "R507A", "R404A", "R407C", "R125"};
+const char* const kFluids[] = {"R32",   "R1234yf", "R290",  "R134a", "R22",       "R410A",
+                               "R507A", "R404A",   "R407C", "R125",  "R1234ze(E)"};
 
 class EveryFluid : public testing::TestWithParam<const char*> {};
 
