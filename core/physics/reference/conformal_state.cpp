@@ -84,26 +84,33 @@ class ConformalSolver {
 
 }  // namespace
 
-std::optional<ConformalState> SolveConformalState(const ReferenceFluid& fluid, const ReferenceFluid& reference,
+std::optional<ConformalState> SolveConformalState(const ConformalFluid& fluid, const ReferenceFluid& reference,
                                                   double temperatureK, double molarDensity) {
-  const double fluidMolarMass = fluid.MolarMass();
-  const double fluidCriticalMolar = fluid.CriticalDensity() / fluidMolarMass;
   const double referenceCriticalMolar = reference.CriticalDensity() / reference.MolarMass();
 
-  const double solveDensity = std::max(molarDensity, kLowestReducedDensity * fluidCriticalMolar);
-  const double alphaTarget = fluid.ResidualHelmholtz(temperatureK, solveDensity * fluidMolarMass);
-  const double zTarget = fluid.Compressibility(temperatureK, solveDensity * fluidMolarMass);
+  const double solveDensity = std::max(molarDensity, kLowestReducedDensity * fluid.criticalMolarDensity);
+  const double alphaTarget = fluid.residualHelmholtz(temperatureK, solveDensity);
+  const double zTarget = fluid.compressibility(temperatureK, solveDensity);
   if (!std::isfinite(alphaTarget) || !std::isfinite(zTarget)) return std::nullopt;
   const ConformalSolver solver(reference, alphaTarget, zTarget);
 
   // Simple corresponding states through the critical points: a start that
   // depends on this state alone, so that the same state always gives the
   // same bits whatever was solved before it.
-  Iterate x{std::log(temperatureK * reference.CriticalTemperatureK() / fluid.CriticalTemperatureK()),
-            std::log(solveDensity * referenceCriticalMolar / fluidCriticalMolar),
+  Iterate x{std::log(temperatureK * reference.CriticalTemperatureK() / fluid.criticalTemperatureK),
+            std::log(solveDensity * referenceCriticalMolar / fluid.criticalMolarDensity),
             {}};
   if (!solver.Solve(x)) return std::nullopt;
   return ConformalState{std::exp(x.lnT), std::exp(x.lnRho) * molarDensity / solveDensity};
+}
+
+std::optional<ConformalState> SolveConformalState(const ReferenceFluid& fluid, const ReferenceFluid& reference,
+                                                  double temperatureK, double molarDensity) {
+  const double molarMass = fluid.MolarMass();
+  const ConformalFluid conformal{[&](double t, double rho) { return fluid.ResidualHelmholtz(t, rho * molarMass); },
+                                 [&](double t, double rho) { return fluid.Compressibility(t, rho * molarMass); },
+                                 fluid.CriticalTemperatureK(), fluid.CriticalDensity() / molarMass};
+  return SolveConformalState(conformal, reference, temperatureK, molarDensity);
 }
 
 }  // namespace kestrin
