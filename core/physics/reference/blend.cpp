@@ -1,6 +1,7 @@
 #include "core/physics/reference/blend.h"
 
 #include "core/physics/reference/mixture_equilibrium.h"
+#include "core/physics/reference/reference_state.h"
 #include "core/physics/reference/saturation_solver.h"
 
 #include <cmath>
@@ -11,16 +12,7 @@ namespace kestrin {
 
 namespace {
 
-// The IIR reference state: saturated (bubble-point) liquid at 0 C.
-constexpr double kReferenceTemperatureK = 273.15;
-constexpr double kReferenceEnthalpy = 200e3;  // J/kg
-constexpr double kReferenceEntropy = 1e3;     // J/(kg K)
-
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-bool ValidState(double temperatureK, double density) {
-  return temperatureK > 0 && density > 0 && std::isfinite(temperatureK) && std::isfinite(density);
-}
 
 }  // namespace
 
