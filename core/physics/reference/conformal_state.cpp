@@ -30,27 +30,6 @@ struct Iterate {
   double jacobian[4];
 };
 
-// The shape factors ln(T0/T), ln(rho0/rho) of the last solve, per fluid and
-// side of the critical density: consecutive states of one calculation are
-// close, so the last solution is a far better start than the critical-point
-// ratios.
-struct WarmStart {
-  const ReferenceFluid* fluid = nullptr;
-  bool liquidLike = false;
-  double lnF = 0;
-  double lnH = 0;
-};
-constexpr int kWarmStarts = 8;
-thread_local WarmStart warmStarts[kWarmStarts];
-thread_local int nextWarmStart = 0;
-
-WarmStart* FindWarmStart(const ReferenceFluid* fluid, bool liquidLike) {
-  for (WarmStart& w : warmStarts) {
-    if (w.fluid == fluid && w.liquidLike == liquidLike) return &w;
-  }
-  return nullptr;
-}
-
 class ConformalSolver {
  public:
   ConformalSolver(const ReferenceFluid& reference, double alphaTarget, double zTarget)
@@ -105,42 +84,33 @@ class ConformalSolver {
 
 }  // namespace
 
-std::optional<ConformalState> SolveConformalState(const ReferenceFluid& fluid, const ReferenceFluid& reference,
+std::optional<ConformalState> SolveConformalState(const ConformalFluid& fluid, const ReferenceFluid& reference,
                                                   double temperatureK, double molarDensity) {
-  const double fluidMolarMass = fluid.MolarMass();
-  const double fluidCriticalMolar = fluid.CriticalDensity() / fluidMolarMass;
   const double referenceCriticalMolar = reference.CriticalDensity() / reference.MolarMass();
 
-  const double solveDensity = std::max(molarDensity, kLowestReducedDensity * fluidCriticalMolar);
-  const double alphaTarget = fluid.ResidualHelmholtz(temperatureK, solveDensity * fluidMolarMass);
-  const double zTarget = fluid.Compressibility(temperatureK, solveDensity * fluidMolarMass);
+  const double solveDensity = std::max(molarDensity, kLowestReducedDensity * fluid.criticalMolarDensity);
+  const double alphaTarget = fluid.residualHelmholtz(temperatureK, solveDensity);
+  const double zTarget = fluid.compressibility(temperatureK, solveDensity);
   if (!std::isfinite(alphaTarget) || !std::isfinite(zTarget)) return std::nullopt;
   const ConformalSolver solver(reference, alphaTarget, zTarget);
-  const double lnT = std::log(temperatureK);
-  const double lnRho = std::log(solveDensity);
 
-  const bool liquidLike = solveDensity > fluidCriticalMolar;
-  WarmStart* warm = FindWarmStart(&fluid, liquidLike);
-  Iterate x{};
-  bool solved = false;
-  if (warm) {
-    x = Iterate{lnT + warm->lnF, lnRho + warm->lnH, {}};
-    solved = solver.Solve(x);
-  }
-  if (!solved) {
-    // Simple corresponding states through the critical points.
-    x = Iterate{std::log(temperatureK * reference.CriticalTemperatureK() / fluid.CriticalTemperatureK()),
-                std::log(solveDensity * referenceCriticalMolar / fluidCriticalMolar),
-                {}};
-    solved = solver.Solve(x);
-  }
-  if (!solved) return std::nullopt;
-  if (!warm) {
-    warm = &warmStarts[nextWarmStart];
-    nextWarmStart = (nextWarmStart + 1) % kWarmStarts;
-  }
-  *warm = WarmStart{&fluid, liquidLike, x.lnT - lnT, x.lnRho - lnRho};
+  // Simple corresponding states through the critical points: a start that
+  // depends on this state alone, so that the same state always gives the
+  // same bits whatever was solved before it.
+  Iterate x{std::log(temperatureK * reference.CriticalTemperatureK() / fluid.criticalTemperatureK),
+            std::log(solveDensity * referenceCriticalMolar / fluid.criticalMolarDensity),
+            {}};
+  if (!solver.Solve(x)) return std::nullopt;
   return ConformalState{std::exp(x.lnT), std::exp(x.lnRho) * molarDensity / solveDensity};
+}
+
+std::optional<ConformalState> SolveConformalState(const ReferenceFluid& fluid, const ReferenceFluid& reference,
+                                                  double temperatureK, double molarDensity) {
+  const double molarMass = fluid.MolarMass();
+  const ConformalFluid conformal{[&](double t, double rho) { return fluid.ResidualHelmholtz(t, rho * molarMass); },
+                                 [&](double t, double rho) { return fluid.Compressibility(t, rho * molarMass); },
+                                 fluid.CriticalTemperatureK(), fluid.CriticalDensity() / molarMass};
+  return SolveConformalState(conformal, reference, temperatureK, molarDensity);
 }
 
 }  // namespace kestrin

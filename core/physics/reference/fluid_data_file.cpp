@@ -7,6 +7,8 @@
 //   R290: Lemmon, McLinden and Wagner, J. Chem. Eng. Data 54 (2009);
 //   R134a: Tillner-Roth and Baehr, J. Phys. Chem. Ref. Data 23 (1994);
 //   R22: Kamei, Beyerlein and Jacobsen, Int. J. Thermophys. 16 (1995);
+//   R125: Lemmon and Jacobsen, J. Phys. Chem. Ref. Data 34 (2005);
+//   R1234ze(E): Thol and Lemmon, Int. J. Thermophys. 37 (2016);
 //   R410A, R507A, R404A, R407C: Lemmon, Int. J. Thermophys. 24 (2003);
 //   ancillary density and pure-fluid pressure fits: Bell et al., Ind. Eng.
 //   Chem. Res. 53 (2014).
@@ -16,7 +18,8 @@
 //     gasConstantJPerMolK, reducing/critical/triple/validity values},
 //   idealGas {source, lead {a1, a2}, logTau, power {n, t},
 //     planckEinstein {n, thetaK}, cp0Polynomial {c, t}: cp0/R = sum(c T^t)},
-//   residual {source, polynomial {n, d, t}, exponential {n, d, t, l},
+//   residual {source, polynomial {n, d, t}, exponential {n, d, t, l[, m]}
+//     (m: the tau exponent of an exp(-tau^m) factor, 0 for none),
 //     gaussian {n, d, t, eta, beta, gamma, epsilon}},
 //   ancillaries {source, saturationPressure | bubblePressure + dewPressure,
 //     liquidDensity, vapourDensity}, each {form, reducingTemperatureK,
@@ -24,85 +27,18 @@
 
 #include "core/physics/reference/fluid_data_file.h"
 
+#include "core/physics/reference/json_field_reader.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kestrin {
 
 namespace {
-
-// Reads fields and remembers the first problem, so that parsing reads
-// straight through and reports one clear reason.
-class FieldReader {
- public:
-  bool Failed() const { return !error_.isEmpty(); }
-  QString Error() const { return error_; }
-
-  void Fail(const QString& what) {
-    if (error_.isEmpty()) error_ = what;
-  }
-
-  QJsonObject Object(const QJsonObject& parent, const QString& key) {
-    const QJsonValue v = parent.value(key);
-    if (!v.isObject()) Fail(QStringLiteral("missing object \"%1\"").arg(key));
-    return v.toObject();
-  }
-
-  double Number(const QJsonObject& parent, const QString& key) {
-    const QJsonValue v = parent.value(key);
-    if (!v.isDouble() || !std::isfinite(v.toDouble())) {
-      Fail(QStringLiteral("missing or invalid number \"%1\"").arg(key));
-      return 0;
-    }
-    return v.toDouble();
-  }
-
-  double Positive(const QJsonObject& parent, const QString& key) {
-    const double x = Number(parent, key);
-    if (!(x > 0)) Fail(QStringLiteral("\"%1\" must be positive").arg(key));
-    return x;
-  }
-
-  QString Text(const QJsonObject& parent, const QString& key) {
-    const QJsonValue v = parent.value(key);
-    if (!v.isString() || v.toString().isEmpty()) Fail(QStringLiteral("missing text \"%1\"").arg(key));
-    return v.toString();
-  }
-
-  std::vector<double> Numbers(const QJsonObject& parent, const QString& key, qsizetype count = -1) {
-    std::vector<double> out;
-    const QJsonValue v = parent.value(key);
-    if (!v.isArray()) {
-      Fail(QStringLiteral("missing array \"%1\"").arg(key));
-      return out;
-    }
-    const QJsonArray a = v.toArray();
-    if (count >= 0 && a.size() != count) Fail(QStringLiteral("array \"%1\" has the wrong length").arg(key));
-    for (const auto& x : a) {
-      if (!x.isDouble() || !std::isfinite(x.toDouble())) Fail(QStringLiteral("non-number in \"%1\"").arg(key));
-      out.push_back(x.toDouble());
-    }
-    return out;
-  }
-
-  std::vector<int> Integers(const QJsonObject& parent, const QString& key, qsizetype count, int low, int high) {
-    std::vector<int> out;
-    for (double x : Numbers(parent, key, count)) {
-      if (x != std::floor(x) || x < low || x > high) {
-        Fail(QStringLiteral("\"%1\" must hold integers from %2 to %3").arg(key).arg(low).arg(high));
-        return {};
-      }
-      out.push_back(static_cast<int>(x));
-    }
-    return out;
-  }
-
- private:
-  QString error_;
-};
 
 AncillaryEquation ReadAncillary(FieldReader& r, const QJsonObject& parent, const QString& key, double reducingScale) {
   AncillaryEquation eq;
@@ -164,7 +100,9 @@ void ReadIdealGas(FieldReader& r, const QJsonObject& o, double reducingTemperatu
   }
 }
 
-void ReadResidual(FieldReader& r, const QJsonObject& o, ResidualTerms& res) {
+}  // namespace
+
+void ReadResidualTerms(FieldReader& r, const QJsonObject& o, ResidualTerms& res) {
   auto readFamily = [&](const QString& key, bool exponential) {
     if (!o.contains(key)) return;
     const QJsonObject f = r.Object(o, key);
@@ -174,11 +112,18 @@ void ReadResidual(FieldReader& r, const QJsonObject& o, ResidualTerms& res) {
     const std::vector<int> d = r.Integers(f, QStringLiteral("d"), count, 0, kMaxDensityExponent);
     const std::vector<int> l = exponential ? r.Integers(f, QStringLiteral("l"), count, 1, kMaxExponentialPower)
                                            : std::vector<int>(n.size(), 0);
+    std::vector<double> m(n.size(), 0.0);
+    if (exponential && f.contains(QStringLiteral("m"))) {
+      m = r.Numbers(f, QStringLiteral("m"), count);
+      if (std::any_of(m.begin(), m.end(), [](double x) { return x < 0; }))
+        r.Fail(QStringLiteral("\"m\" must not be negative"));
+    }
     if (r.Failed()) return;
     res.n.insert(res.n.end(), n.begin(), n.end());
     res.t.insert(res.t.end(), t.begin(), t.end());
     res.d.insert(res.d.end(), d.begin(), d.end());
     res.l.insert(res.l.end(), l.begin(), l.end());
+    res.m.insert(res.m.end(), m.begin(), m.end());
   };
   readFamily(QStringLiteral("polynomial"), false);
   readFamily(QStringLiteral("exponential"), true);
@@ -197,8 +142,6 @@ void ReadResidual(FieldReader& r, const QJsonObject& o, ResidualTerms& res) {
   if (total == 0) r.Fail(QStringLiteral("the residual part has no terms"));
   if (total > static_cast<std::size_t>(kMaxResidualTerms)) r.Fail(QStringLiteral("too many residual terms"));
 }
-
-}  // namespace
 
 std::optional<FluidEquation> ParseFluidEquation(const QByteArray& json, QString* error) {
   QJsonParseError parseError;
@@ -235,7 +178,7 @@ std::optional<FluidEquation> ParseFluidEquation(const QByteArray& json, QString*
 
   const QJsonObject residual = r.Object(root, QStringLiteral("residual"));
   r.Text(residual, QStringLiteral("source"));
-  if (!r.Failed()) ReadResidual(r, residual, eq.residual);
+  if (!r.Failed()) ReadResidualTerms(r, residual, eq.residual);
 
   const QJsonObject anc = r.Object(root, QStringLiteral("ancillaries"));
   r.Text(anc, QStringLiteral("source"));

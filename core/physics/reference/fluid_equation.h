@@ -30,11 +30,12 @@ inline constexpr int kMaxDensityExponent = 12;
 inline constexpr int kMaxExponentialPower = 6;
 
 // Residual part, one entry per term:
-//   polynomial and exponential terms: n delta^d tau^t exp(-delta^l), l = 0
-//   for the polynomial ones;
+//   polynomial and exponential terms: n delta^d tau^t exp(-delta^l - tau^m),
+//   l = 0 for the polynomial ones and m = 0 where the term has no
+//   temperature decay (exp(-tau^m) is then left out, not exp(-1));
 //   Gaussian terms: n delta^d tau^t exp(-eta (delta - eps)^2 - beta (tau - gamma)^2).
 struct ResidualTerms {
-  std::vector<double> n, t;
+  std::vector<double> n, t, m;
   std::vector<int> d, l;
   std::vector<double> gaussN, gaussT, gaussEta, gaussBeta, gaussGamma, gaussEpsilon;
   std::vector<int> gaussD;

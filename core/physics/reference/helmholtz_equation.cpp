@@ -13,11 +13,28 @@ HelmholtzEquation::HelmholtzEquation(const FluidEquation& equation)
 }
 
 TemperatureTerms HelmholtzEquation::AtTemperature(double temperatureK) const {
+  return AtTau(reducingTemperatureK_ / temperatureK);
+}
+
+TemperatureTerms HelmholtzEquation::AtTau(double tau) const {
   TemperatureTerms terms;
-  const double tau = reducingTemperatureK_ / temperatureK;
   const double logTau = std::log(tau);
   terms.tau = tau;
-  for (std::size_t i = 0; i < residual_.n.size(); ++i) terms.power[i] = std::exp(residual_.t[i] * logTau);
+  for (std::size_t i = 0; i < residual_.n.size(); ++i) {
+    const double t = residual_.t[i];
+    const double m = residual_.m[i];
+    if (m == 0) {
+      terms.power[i] = std::exp(t * logTau);
+      terms.powerT[i] = t;
+      terms.powerTT[i] = t * (t - 1);
+      continue;
+    }
+    const double tauM = std::exp(m * logTau);
+    terms.power[i] = std::exp(t * logTau - tauM);
+    const double b = t - m * tauM;
+    terms.powerT[i] = b;
+    terms.powerTT[i] = b * b - t - m * (m - 1) * tauM;
+  }
   for (std::size_t i = 0; i < residual_.gaussN.size(); ++i) {
     const double t = residual_.gaussT[i];
     const double beta = residual_.gaussBeta[i];
@@ -44,7 +61,7 @@ ResidualDerivatives HelmholtzEquation::Residual(const TemperatureTerms& terms, d
   for (std::size_t i = 0; i < residual_.n.size(); ++i) {
     const auto l = static_cast<std::size_t>(residual_.l[i]);
     const double d = residual_.d[i];
-    const double t = residual_.t[i];
+    const double t = terms.powerT[i];
     double u = residual_.n[i] * deltaPower[static_cast<std::size_t>(residual_.d[i])] * terms.power[i];
     double a = d;  // delta d/d(delta) of the term's logarithm
     double dd = d * (d - 1);
@@ -59,7 +76,7 @@ ResidualDerivatives HelmholtzEquation::Residual(const TemperatureTerms& terms, d
     r.d += u * a;
     r.dd += u * dd;
     r.t += u * t;
-    r.tt += u * t * (t - 1);
+    r.tt += u * terms.powerTT[i];
     r.dt += u * a * t;
   }
   for (std::size_t i = 0; i < residual_.gaussN.size(); ++i) {

@@ -25,8 +25,11 @@ struct IdealGasDerivatives {
 // Everything of the residual part that depends on temperature alone.
 struct TemperatureTerms {
   double tau = 0;
-  // Per polynomial or exponential term: tau^t.
+  // Per polynomial or exponential term: tau^t exp(-tau^m), its scaled first
+  // and second tau derivatives divided by it.
   std::array<double, kMaxResidualTerms> power{};
+  std::array<double, kMaxResidualTerms> powerT{};
+  std::array<double, kMaxResidualTerms> powerTT{};
   // Per Gaussian term: tau^t exp(-beta (tau - gamma)^2), its scaled first and
   // second tau derivatives divided by it.
   std::array<double, kMaxResidualTerms> gaussFactor{};
@@ -39,6 +42,9 @@ class HelmholtzEquation {
   explicit HelmholtzEquation(const FluidEquation& equation);
 
   TemperatureTerms AtTemperature(double temperatureK) const;
+  // The same at a reduced temperature given directly: a mixture reduces
+  // temperature by its own composition-dependent reducing temperature.
+  TemperatureTerms AtTau(double tau) const;
   ResidualDerivatives Residual(const TemperatureTerms& terms, double delta) const;
   IdealGasDerivatives IdealGas(double tau) const;
 

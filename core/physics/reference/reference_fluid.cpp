@@ -4,6 +4,7 @@
 #include "core/physics/reference/equation_of_state.h"
 #include "core/physics/reference/fluid_data_file.h"
 #include "core/physics/reference/isentropic_solver.h"
+#include "core/physics/reference/reference_state.h"
 #include "core/physics/reference/saturation_solver.h"
 
 #include <QDir>
@@ -21,16 +22,7 @@ namespace {
 const QString kResourceFolder = QStringLiteral(":/fluids");
 const QString kFileSuffix = QStringLiteral(".eos.json");
 
-// The IIR reference state: saturated (bubble-point) liquid at 0 C.
-constexpr double kReferenceTemperatureK = 273.15;
-constexpr double kReferenceEnthalpy = 200e3;  // J/kg
-constexpr double kReferenceEntropy = 1e3;     // J/(kg K)
-
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-bool ValidState(double temperatureK, double density) {
-  return temperatureK > 0 && density > 0 && std::isfinite(temperatureK) && std::isfinite(density);
-}
 
 using Registry = std::map<QString, std::unique_ptr<ReferenceFluid>>;
 
@@ -120,7 +112,12 @@ double ReferenceFluid::Entropy(double temperatureK, double density) const {
 
 std::optional<double> ReferenceFluid::Density(double temperatureK, double pressurePa, Phase phase) const {
   if (!(temperatureK > 0) || !std::isfinite(temperatureK)) return std::nullopt;
-  return SolveDensity(*data_, data_->helmholtz.AtTemperature(temperatureK), temperatureK, pressurePa, phase);
+  const std::optional<double> density =
+      SolveDensity(*data_, data_->helmholtz.AtTemperature(temperatureK), temperatureK, pressurePa, phase);
+  // The branch root beyond saturation is a metastable state (supersaturated
+  // vapour, superheated liquid) whose properties no line carries.
+  if (!density || !StableOnItsSide(*data_, temperatureK, pressurePa, phase)) return std::nullopt;
+  return density;
 }
 
 std::optional<SaturatedStates> ReferenceFluid::Saturation(double temperatureK) const {

@@ -65,7 +65,9 @@ class ReferenceFluid {
   // dp/drho at constant temperature, Pa m3/kg.
   double PressureDensityDerivative(double temperatureK, double density) const;
   // The density of the given phase at (T, p); none when the equation gives
-  // no such root (a liquid asked above the critical temperature, say).
+  // no such root (a liquid asked above the critical temperature, say) or
+  // when the phase is not the stable one there: a vapour above its dew
+  // pressure, a liquid below its bubble pressure.
   std::optional<double> Density(double temperatureK, double pressurePa, Phase phase) const;
 
   // Below the critical temperature only; none above it or below the range.

@@ -10,6 +10,9 @@ namespace kestrin {
 namespace {
 
 constexpr int kMaxIterations = 50;
+// The ancillary pressures are within this (relative) of the equation's
+// saturation pressure: a state farther from them is clearly on one side.
+constexpr double kAncillaryMargin = 1e-3;
 
 // Pure fluid: liquid and vapour at the same temperature with equal pressure
 // and equal Gibbs energy. In reduced form, with J = delta (1 + delta ar_delta)
@@ -115,6 +118,22 @@ std::optional<SaturatedStates> SolveSaturation(const EquationOfState& fluid, dou
   if (eq.pseudoPure) return PseudoPureSaturation(fluid, temperatureK);
   if (std::optional<SaturatedStates> direct = SolvePhaseEquilibrium(fluid, temperatureK)) return direct;
   return SolveAlongPressure(fluid, temperatureK);
+}
+
+bool StableOnItsSide(const EquationOfState& fluid, double temperatureK, double pressurePa, Phase phase) {
+  const FluidEquation& eq = fluid.eq;
+  if (!(temperatureK < eq.criticalTemperatureK)) return true;
+  const bool vapour = phase == Phase::Vapour;
+  const double ancillary = vapour ? eq.dewPressure(temperatureK) : eq.bubblePressure(temperatureK);
+  if (vapour ? pressurePa < ancillary * (1 - kAncillaryMargin) : pressurePa > ancillary * (1 + kAncillaryMargin))
+    return true;
+  double saturation = ancillary;
+  if (!eq.pseudoPure) {
+    const std::optional<SaturatedStates> s = SolveSaturation(fluid, temperatureK);
+    if (s) saturation = s->bubblePressurePa;
+  }
+  return vapour ? pressurePa <= saturation * (1 + kSaturatedTolerance)
+                : pressurePa >= saturation * (1 - kSaturatedTolerance);
 }
 
 std::optional<double> SaturationTemperature(const EquationOfState& fluid, double pressurePa, bool dew) {

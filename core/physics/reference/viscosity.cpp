@@ -1,6 +1,6 @@
 #include "core/physics/reference/viscosity.h"
 
-#include "core/physics/reference/conformal_state.h"
+#include "core/physics/reference/corresponding_states_viscosity.h"
 #include "core/physics/reference/viscosity_correlation.h"
 #include "core/physics/reference/viscosity_model.h"
 
@@ -13,8 +13,6 @@ namespace kestrin {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-// Reduced density at which the shape factors of the dilute limit are taken.
-constexpr double kDiluteShapeDensity = 1e-3;
 
 struct FluidViscosity {
   const ReferenceFluid* fluid = nullptr;
@@ -64,29 +62,17 @@ double CorrespondingStatesViscosity(const FluidViscosity& entry, const Correspon
   const double dilute = DiluteGasViscosity(states.diluteGas, fluid.MolarMass(), temperatureK);
   if (density == 0.0) return dilute;
   const double molarDensity = density / fluid.MolarMass();
-  auto conformal = SolveConformalState(fluid, *entry.reference, temperatureK, molarDensity);
-  if (!conformal && density < fluid.CriticalDensity()) {
-    // For a strongly polar vapour at low reduced temperature the reference
-    // fluid may have no state with the same alpha_r and Z. The vapour's
-    // excess viscosity is then a small part of the total and the shape
-    // factors of the dilute limit, which always exist, describe it.
-    const double diluteDensity = kDiluteShapeDensity * fluid.CriticalDensity() / fluid.MolarMass();
-    conformal = SolveConformalState(fluid, *entry.reference, temperatureK, diluteDensity);
-    if (conformal) conformal->molarDensity *= molarDensity / diluteDensity;
-  }
-  if (!conformal) return kNaN;
-  const double f = temperatureK / conformal->temperatureK;
-  const double h = conformal->molarDensity / molarDensity;
-  // The reference fluid's excess viscosity is taken at the conformal density
-  // corrected by the fluid's viscosity shape factor psi.
   const double reducedDensity = molarDensity / states.shapeReducingDensity;
   double psi = 0.0;
   for (auto it = states.shapeCorrection.rbegin(); it != states.shapeCorrection.rend(); ++it) {
     psi = psi * reducedDensity + *it;
   }
-  const double excess = ExcessViscosity(entry.referenceCorrelation, conformal->temperatureK, molarDensity * h * psi);
-  const double scale = std::sqrt(f * fluid.MolarMass() / entry.reference->MolarMass()) / std::cbrt(h * h);
-  return dilute + excess * scale;
+  const double molarMass = fluid.MolarMass();
+  const ConformalFluid conformal{[&](double t, double rho) { return fluid.ResidualHelmholtz(t, rho * molarMass); },
+                                 [&](double t, double rho) { return fluid.Compressibility(t, rho * molarMass); },
+                                 fluid.CriticalTemperatureK(), fluid.CriticalDensity() / molarMass};
+  return dilute + CorrespondingStatesExcess(conformal, molarMass, *entry.reference, entry.referenceCorrelation,
+                                            temperatureK, molarDensity, psi);
 }
 
 }  // namespace

@@ -164,9 +164,9 @@ std::optional<ViscosityCorrelation> ReadCorrelation(const QJsonObject& root) {
   correlation.diluteGas = *dilute;
   correlation.residual = *residual;
   if (root.contains(QLatin1String("initialDensity"))) {
-    // The initial-density term scales with sigma^3 and T/(epsilon/k) of the
-    // collision-integral dilute gas.
-    if (dilute->form != DiluteGasModel::Form::CollisionIntegral) return std::nullopt;
+    // The initial-density term scales with sigma^3 and T/(epsilon/k) of a
+    // dilute gas described by its collision integral.
+    if (dilute->form == DiluteGasModel::Form::TemperaturePolynomial) return std::nullopt;
     correlation.initialDensity =
         Terms(root.value(QLatin1String("initialDensity")).toObject(), "terms", "coefficient", "tStarExponent", 1.0);
     if (!correlation.initialDensity) return std::nullopt;

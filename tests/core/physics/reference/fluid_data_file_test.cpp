@@ -113,6 +113,16 @@ INSTANTIATE_TEST_SUITE_P(
                              res[QStringLiteral("exponential")] = ex;
                              r[QStringLiteral("residual")] = res;
                            }},
+                    Damage{"negative temperature decay exponent",
+                           [](QJsonObject& r) {
+                             QJsonObject res = Child(r, "residual");
+                             QJsonObject ex = Child(res, "exponential");
+                             QJsonArray m;
+                             for (qsizetype i = 0; i < ex[QStringLiteral("n")].toArray().size(); ++i) m.append(-1.7);
+                             ex[QStringLiteral("m")] = m;
+                             res[QStringLiteral("exponential")] = ex;
+                             r[QStringLiteral("residual")] = res;
+                           }},
                     Damage{"more terms than the evaluation holds",
                            [](QJsonObject& r) {
                              QJsonObject res = Child(r, "residual");

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <limits>
 
@@ -192,6 +193,32 @@ TEST_P(EachFluidsEquation, DensityReportsAMissingRootAsNone) {
   EXPECT_TRUE(std::isnan(fluid().Pressure(-1, 100)));
 }
 
+// A phase asked at a pressure beyond its saturation pressure has a branch
+// root of the equation (supersaturated vapour, superheated liquid), but not
+// a stable state: none, while the saturated states themselves stay.
+TEST_P(EachFluidsEquation, DensityRefusesThePhaseOnTheWrongSideOfSaturation) {
+  for (double t : {243.15, 273.15, fluid().CriticalTemperatureK() - 10}) {
+    const SaturatedStates s = *fluid().Saturation(t);
+    const struct {
+      Phase phase;
+      double pressurePa;
+      bool stable;
+    } rows[] = {
+        {Phase::Vapour, s.dewPressurePa, true},
+        {Phase::Vapour, 0.95 * s.dewPressurePa, true},
+        {Phase::Vapour, 1.05 * s.dewPressurePa, false},
+        {Phase::Vapour, 1.002 * s.dewPressurePa, false},
+        {Phase::Liquid, s.bubblePressurePa, true},
+        {Phase::Liquid, 1.05 * s.bubblePressurePa, true},
+        {Phase::Liquid, 0.95 * s.bubblePressurePa, false},
+        {Phase::Liquid, 0.998 * s.bubblePressurePa, false},
+    };
+    for (const auto& row : rows)
+      EXPECT_EQ(fluid().Density(t, row.pressurePa, row.phase).has_value(), row.stable)
+          << t << " K, " << row.pressurePa << " Pa, " << (row.phase == Phase::Vapour ? "vapour" : "liquid");
+  }
+}
+
 TEST_P(EachFluidsEquation, IsentropicCompressionKeepsEntropyAndReachesThePressure) {
   // Suction gas 10 K superheated at -5 C dew, compressed to the dew pressure
   // at 45 C (the critical point permitting).
@@ -227,14 +254,22 @@ TEST_P(EachFluidsEquation, IsentropicEndInsideTheDomeIsNone) {
   EXPECT_FALSE(fluid().IsentropicEnd({0.95 * tc, high.vapourDensity}, -1).has_value());
 }
 
-std::string FluidName(const testing::TestParamInfo<QString>& row) { return row.param.toStdString(); }
+// "R1234ze(E)" as "R1234ze_E_": test names take letters, digits and underscores.
+std::string FluidName(const testing::TestParamInfo<QString>& row) {
+  std::string name = row.param.toStdString();
+  for (char& c : name)
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  return name;
+}
 
 INSTANTIATE_TEST_SUITE_P(ReferenceFluids, EachFluidsEquation, testing::ValuesIn(ReferenceFluid::Names()), FluidName);
 INSTANTIATE_TEST_SUITE_P(ReferenceFluids, EachPureFluidsEquation, testing::ValuesIn(PureFluidNames()), FluidName);
 
-TEST(ReferenceFluidNames, AreTheNineRefrigerants) {
-  EXPECT_EQ(ReferenceFluid::Names().size(), 9);
-  for (const char* name : {"R32", "R1234yf", "R290", "R134a", "R22", "R410A", "R507A", "R404A", "R407C"})
+// The nine refrigerants and the blend components R125 and R1234ze(E).
+TEST(ReferenceFluidNames, AreTheRefrigerantsAndTheBlendComponents) {
+  EXPECT_EQ(ReferenceFluid::Names().size(), 11);
+  for (const char* name :
+       {"R32", "R1234yf", "R290", "R134a", "R22", "R410A", "R507A", "R404A", "R407C", "R125", "R1234ze(E)"})
     EXPECT_NE(ReferenceFluid::Find(QString::fromLatin1(name)), nullptr) << name;
   EXPECT_EQ(ReferenceFluid::Find(QStringLiteral("R999")), nullptr);
 }

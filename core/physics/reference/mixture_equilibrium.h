@@ -1,0 +1,38 @@
+#pragma once
+// Bubble and dew points of a mixture on the multi-fluid model: a phase of
+// the mixture's own composition in equilibrium with an incipient phase, at
+// a given temperature or pressure. Solved by Newton's method on equal
+// fugacities of every component and equal pressures, with the Jacobian from
+// the model's automatic derivatives, from a start by Raoult's law on the
+// components' vapour pressures.
+
+#include "core/physics/reference/mixture_model.h"
+
+#include <optional>
+
+namespace kestrin {
+
+enum class SaturationPoint {
+  Bubble,  // saturated liquid of the mixture's composition, incipient vapour
+  Dew,     // saturated vapour of the mixture's composition, incipient liquid
+};
+
+struct MixtureSaturation {
+  double temperatureK = 0;
+  double pressurePa = 0;
+  double liquidMolarDensity = 0;  // mol/m3
+  double vapourMolarDensity = 0;  // mol/m3
+  Amounts liquid{};               // mole fractions
+  Amounts vapour{};
+};
+
+// The point of the mixture with mole fractions `x` (each above 0, summing to
+// 1) at that temperature or pressure. None when the iteration does not
+// converge to two distinct, mechanically stable phases with the liquid the
+// denser: a point that does not converge is never returned as a number.
+std::optional<MixtureSaturation> SaturationAtTemperature(const MixtureModel& model, SaturationPoint point,
+                                                         double temperatureK, const Amounts& x);
+std::optional<MixtureSaturation> SaturationAtPressure(const MixtureModel& model, SaturationPoint point,
+                                                      double pressurePa, const Amounts& x);
+
+}  // namespace kestrin
