@@ -126,8 +126,8 @@ void Describe(QCommandLineParser& parser, const Options& o) {
   parser.setApplicationDescription(kDescription);
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.addOptions({o.json, o.minimumCapacity, o.report, o.customer, o.project, o.note, o.encoding, o.locale,
-                     o.propertiesSource, o.tubes, o.climate, o.fluid, o.capacityTable, o.line, o.units,
-                     o.condensing, o.superheat, o.subcool, o.drop});
+                     o.propertiesSource, o.tubes, o.climate, o.fluid, o.capacityTable, o.line, o.units, o.condensing,
+                     o.superheat, o.subcool, o.drop});
   parser.addHelpOption();
   parser.addVersionOption();
   parser.addPositionalArgument(QStringLiteral("FILE.kst"), QStringLiteral("Project files to size."),
