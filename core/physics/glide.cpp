@@ -4,6 +4,12 @@
 
 namespace kestrin {
 
+bool Glides(Refrigerant refrigerant, PropertySource chosen) {
+  if (PropertySourceFor(refrigerant, chosen) != PropertySource::Reference) return false;
+  const ReferenceFluid* fluid = ReferenceFluid::Find(RefrigerantName(refrigerant));
+  return fluid && fluid->PseudoPure();
+}
+
 std::optional<double> GlideAtDewPointK(const ReferenceFluid& fluid, double dewPointK) {
   const std::optional<SaturatedStates> states = fluid.Saturation(dewPointK);
   if (!states) return std::nullopt;

@@ -18,6 +18,10 @@ struct Glide {
   double condensingF = 0;
 };
 
+// Whether the refrigerant's bubble and dew points lie apart on the chosen
+// source, so that its temperatures must say which point they mean.
+bool Glides(Refrigerant refrigerant, PropertySource chosen);
+
 // T_dew(p) - T_bubble(p) at the dew pressure p of `dewPointK`, K: 0 for a
 // fluid whose bubble and dew pressures are one; none outside the fluid's
 // saturation range.
