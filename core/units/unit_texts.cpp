@@ -87,7 +87,7 @@ QString ToolTip(InputField field, UnitSystem unit) {
 }
 
 QString GlideToolTip(InputField field, UnitSystem unit) {
-  const QString tip = ToolTip(field, unit);
+  QString tip = ToolTip(field, unit);
   switch (field) {
     case InputField::Evaporating: return tip + QStringLiteral("\nThe dew point at the evaporator outlet pressure");
     case InputField::Condensing: return tip + QStringLiteral("\nThe dew point at the condenser inlet pressure");
