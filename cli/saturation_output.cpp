@@ -19,7 +19,7 @@ struct Column {
   int decimals;
 };
 
-constexpr std::array<Column, 8> kColumns = {{
+constexpr std::array<Column, 9> kColumns = {{
     {u"p_bubble_kpa", u"p bubble", u"kPa", &SaturationRow::bubblePressureKpa, 2},
     {u"p_dew_kpa", u"p dew", u"kPa", &SaturationRow::dewPressureKpa, 2},
     {u"rho_liquid_kg_m3", u"rho liquid", u"kg/m3", &SaturationRow::liquidDensity, 2},
@@ -28,6 +28,7 @@ constexpr std::array<Column, 8> kColumns = {{
     {u"h_vapour_kj_kg", u"h vapour", u"kJ/kg", &SaturationRow::vapourEnthalpy, 2},
     {u"mu_liquid_upa_s", u"mu liquid", u"uPa s", &SaturationRow::liquidViscosity, 2},
     {u"mu_vapour_upa_s", u"mu vapour", u"uPa s", &SaturationRow::vapourViscosity, 3},
+    {u"glide_k", u"glide", u"K", &SaturationRow::glideK, 2},
 }};
 
 constexpr int kTemperatureWidth = 5;

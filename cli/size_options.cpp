@@ -34,16 +34,18 @@ const QString kDescription = QStringLiteral(
     "  2  a usage error, or a file that cannot be read or opened");
 
 struct Options {
-  QCommandLineOption json{QStringLiteral("json"),
-                          QStringLiteral("One JSON object per file, one per line: file, ok, error, field, units, "
-                                         "mode, line, line_size, description, total_pressure_drop, velocity, "
-                                         "velocity_in_band, equivalent_length, traps, warnings, property_source, "
-                                         "tube_series, pressure_rating and raw (pressure_drop_psi, velocity_fps, "
-                                         "equivalent_length_ft, mass_flow_lb_h, density_lb_ft3, viscosity_lb_ft_h, "
-                                         "reynolds, friction_factor, inside_diameter_in, design_pressure_psig, "
-                                         "tube_rating_psig). With --fluid, one object per row. A file that "
-                                         "cannot be read or opened gives ok false, its error, and null for what "
-                                         "it does not tell.")};
+  QCommandLineOption json{
+      QStringLiteral("json"),
+      QStringLiteral("One JSON object per file, one per line: file, ok, error, field, units, "
+                     "mode, line, line_size, description, total_pressure_drop, velocity, "
+                     "velocity_in_band, equivalent_length, traps, warnings, property_source, "
+                     "tube_series, pressure_rating, glide and raw (pressure_drop_psi, velocity_fps, "
+                     "equivalent_length_ft, mass_flow_lb_h, density_lb_ft3, viscosity_lb_ft_h, "
+                     "reynolds, friction_factor, inside_diameter_in, design_pressure_psig, "
+                     "tube_rating_psig, glide_evaporating_f, glide_condensing_f). With --fluid, "
+                     "one object per row. A file that "
+                     "cannot be read or opened gives ok false, its error, and null for what "
+                     "it does not tell.")};
   QCommandLineOption minimumCapacity{
       QStringLiteral("min-capacity"),
       QStringLiteral("Also size the part-load riser of a double riser at this minimum capacity, in the unit "

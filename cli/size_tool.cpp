@@ -1,7 +1,9 @@
 #include "cli/size_tool.h"
 
 #include "core/messages.h"
+#include "core/physics/glide.h"
 #include "core/physics/tube_catalogue.h"
+#include "core/sizing/result_presenter.h"
 #include "core/units/unit_texts.h"
 
 #include <QDir>
@@ -60,6 +62,10 @@ QJsonObject RiserJson(const Outcome<PartLoadRiser>& riser) {
   return o;
 }
 
+std::optional<Glide> GlideOfCase(const DesignCase& stored) {
+  return GlideOf(stored.refrigerant, stored.properties, stored.evaporatingF, stored.condensingF);
+}
+
 QJsonObject RawJson(const Sized& sized) {
   const LineEvaluation& evaluation = sized.evaluation;
   QJsonObject raw;
@@ -78,6 +84,9 @@ QJsonObject RawJson(const Sized& sized) {
   const std::optional<PressureRating>& rating = sized.readings.pressureRating;
   raw[u"design_pressure_psig"_qs] = rating ? JsonNumber(rating->designPressurePsig) : QJsonValue();
   raw[u"tube_rating_psig"_qs] = rating ? JsonNumber(rating->tubeRatingPsig) : QJsonValue();
+  const std::optional<Glide> glide = GlideOfCase(sized.stored);
+  raw[u"glide_evaporating_f"_qs] = glide ? JsonNumber(glide->evaporatingF) : QJsonValue();
+  raw[u"glide_condensing_f"_qs] = glide ? JsonNumber(glide->condensingF) : QJsonValue();
   return raw;
 }
 
@@ -172,6 +181,8 @@ FileSizing SizeProject(const QString& path, const ProjectData& project, const st
   const CalculateResult& calculation = sizing.calculation.emplace(RunCalculate(
       project.fields, sizing.unit, sizing.mode, project.fittingCounts, 0.0, locale, properties, project.tubes));
   sizing.warnings = ZeroedFieldWarnings(project.fields, calculation.fields);
+  if (const AcceptedCase* accepted = calculation.accepted())
+    sizing.glide = ShownGlide(GlideOfCase(accepted->stored), sizing.unit, locale);
   const Sized* sized = calculation.sized();
   if (!minimumCapacity || !sized || !sized->offerDoubleRiser) return sizing;
   sizing.riser = RunPartLoadRiser(*minimumCapacity, sized->stored.line, sized->stored, project.fittingCounts,
@@ -240,6 +251,7 @@ QString SizingJson(const FileSizing& sizing, bool withRiser) {
   o[u"line"_qs] = known ? JsonText(sizing.project->fields.line) : QJsonValue();
   o[u"warnings"_qs] = QJsonArray::fromStringList(sizing.warnings);
   o[u"property_source"_qs] = PropertySourceKey(sizing.propertiesUsed());
+  o[u"glide"_qs] = JsonReading(sizing.glide);
   o[u"line_size"_qs] = shown ? JsonText(shown->lineSize) : QJsonValue();
   o[u"description"_qs] = shown ? JsonText(shown->description) : QJsonValue();
   o[u"total_pressure_drop"_qs] = shown ? JsonText(shown->totalPressureDrop) : QJsonValue();

@@ -35,6 +35,9 @@ struct FileSizing {
   PropertySource propertySource = PropertySource::Correlations;  // as chosen
 
   std::optional<CalculateResult> calculation;
+  // The glide of the case as the window shows it; empty when the case has
+  // none to show or was not accepted.
+  QString glide;
 
   // The part-load riser, when one was asked for and the run offers a double
   // riser.

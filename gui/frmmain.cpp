@@ -189,6 +189,11 @@ void Frmmain::BuildInputFrames() {
     inputEdits_[i] = edit;
     inputLabels_[i] = label;
   }
+  // Under the subcooling: read-only, and empty unless the refrigerant glides.
+  lblglide_ = MakeLabel("Lblglide", QString(), frame1_);
+  lblglide_->setWordWrap(true);
+  lblglide_->setMinimumHeight(lblglide_->fontMetrics().height());
+  form1->addRow(lblglide_);
   // The lists show as many characters as the fields below them, besides
   // their arrow.
   const int listWidth = inputEdits_[0]->width() + cmbdpd_->fontMetrics().height() * 3 / 2;

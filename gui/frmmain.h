@@ -9,6 +9,7 @@
 //   main_window_calculate.cpp  the Calculate command and the outputs
 //   main_window_settings.cpp   the unit system and the working mode
 //   main_window_drop.cpp       project files dropped on the window
+//   main_window_glide.cpp      the glide line and the temperature tool tips
 
 #include "core/main_fields.h"
 #include "core/outcome.h"
@@ -147,6 +148,9 @@ class Frmmain : public QMainWindow {
   void OnLineChosen();
   void OnDesignDropChosen();
   void UpdateRangeToolTips();
+  // Lblglide and the tool tips of the fields, for the refrigerant, the
+  // temperatures, the unit system and the property source in force.
+  void UpdateGlide();
 
   // Calculate.
   void ShowEntryTexts(const MainFieldTexts& texts);  // the eight text fields only
@@ -189,6 +193,7 @@ class Frmmain : public QMainWindow {
   QLineEdit* txtsatdrop_ = nullptr;
   QLabel* lblsatdropunit_ = nullptr;
   QLabel* lblwarning_ = nullptr;
+  QLabel* lblglide_ = nullptr;
   ClickableLabel* lblriser_ = nullptr;
   QCheckBox* check1_ = nullptr;
   QLabel* animatedGif1_ = nullptr;

@@ -144,6 +144,9 @@ void Frmmain::ConnectFieldEvents() {
           [this] { SetFieldFlagged(InputEdit(InputField::Condensing), false); });
 
   connect(cmbrt_, &QComboBox::activated, this, [this] { SetFieldFlagged(cmbrt_, false); });
+  connect(cmbrt_, &QComboBox::currentIndexChanged, this, &Frmmain::UpdateGlide);
+  for (const InputField field : {InputField::Evaporating, InputField::Condensing})
+    connect(InputEdit(field), &QLineEdit::textChanged, this, &Frmmain::UpdateGlide);
   connect(cmbl_, &QComboBox::activated, this, &Frmmain::OnLineChosen);
   connect(cmbdpd_, &QComboBox::activated, this, &Frmmain::OnDesignDropChosen);
 }

@@ -65,6 +65,7 @@ void Frmmain::applyPropertySource(PropertySource source) {
   session_.propertySource = source;
   ClearOutputs();
   ClearRiserResults();
+  UpdateGlide();
 }
 
 void Frmmain::applyTubeChoice(const TubeChoice& tubes) {
@@ -101,10 +102,7 @@ void Frmmain::ConvertEntries(UnitSystem from, UnitSystem to) {
 }
 
 void Frmmain::ShowUnitTexts(UnitSystem unit) {
-  for (const InputField field : kInputFields) {
-    InputLabel(field)->setText(LabelCaption(field, unit));
-    InputEdit(field)->setToolTip(ToolTip(field, unit));
-  }
+  for (const InputField field : kInputFields) InputLabel(field)->setText(LabelCaption(field, unit));
   lbl8_->setText(DesignDropCaption(unit, session_.mode));
   if (session_.mode == WorkingMode::Design) {
     // A design pressure drop is not converted: the list of the new system
@@ -119,6 +117,7 @@ void Frmmain::ShowUnitTexts(UnitSystem unit) {
   lbl19_->setText(LengthUnit(unit));
   lblsatdropunit_->setText(TemperatureDropUnit(unit));
   UpdateRangeToolTips();
+  UpdateGlide();
 }
 
 void Frmmain::ShowModeList(WorkingMode mode) {

@@ -1,5 +1,6 @@
 #include "core/physics/saturation_table.h"
 
+#include "core/physics/glide.h"
 #include "core/physics/property_units.h"
 #include "core/physics/reference/reference_fluid.h"
 #include "core/physics/reference/viscosity.h"
@@ -35,11 +36,13 @@ SaturationRow ReferenceRow(const ReferenceFluid& fluid, double celsius) {
   row.vapourEnthalpy = Finite(fluid.Enthalpy(kelvin, s->vapourDensity) / 1e3);
   row.liquidViscosity = Finite(Viscosity(fluid, kelvin, s->liquidDensity) * 1e6);
   row.vapourViscosity = Finite(Viscosity(fluid, kelvin, s->vapourDensity) * 1e6);
+  row.glideK = GlideAtDewPointK(fluid, kelvin);
   return row;
 }
 
 // The correlations' one saturation pressure stands for both the bubble and
-// the dew pressure: they do not tell the two apart, even for the blends.
+// the dew pressure: they do not tell the two apart, even for the blends, and
+// define no glide.
 SaturationRow CorrelationRow(Refrigerant r, double celsius) {
   const double f = CelsiusToFahrenheit(celsius);
   const double kpa = SaturationPressure(r, f) * kPascalsPerPsi / 1e3;
@@ -53,7 +56,8 @@ SaturationRow CorrelationRow(Refrigerant r, double celsius) {
                        LiquidEnthalpy(r, f) * enthalpy,
                        VapourEnthalpy(r, f) * enthalpy,
                        LiquidViscosity(r, f) * viscosity,
-                       VapourViscosity(r, f) * viscosity};
+                       VapourViscosity(r, f) * viscosity,
+                       std::nullopt};
 }
 
 }  // namespace

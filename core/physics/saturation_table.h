@@ -23,6 +23,9 @@ struct SaturationRow {
   std::optional<double> vapourEnthalpy;
   std::optional<double> liquidViscosity;
   std::optional<double> vapourViscosity;
+  // K: the row's temperature less the bubble point at its dew pressure, the
+  // glide of an evaporator whose dew point it is.
+  std::optional<double> glideK;
 };
 
 struct SaturationTable {

@@ -13,6 +13,8 @@ constexpr double kTrapThresholdFt = 8.203;
 constexpr double kTrapSpacingFt = 19.68504;
 constexpr double kTrapThresholdM = 2.5;
 constexpr double kTrapSpacingM = 6;
+// Below this at both pressures, the glide is no engineer's concern.
+constexpr double kSmallestGlideShownF = 0.05 * kCelsiusDifferenceToFahrenheit;
 
 const std::optional<VelocityBand>& BandShown(const LineProfile& profile, UnitSystem unit) {
   return unit == UnitSystem::IP ? profile.bandIP : profile.bandSI;
@@ -89,6 +91,14 @@ std::optional<bool> VelocityInBand(const QString& shownVelocity, const std::opti
 
 QString ShownTemperatureDrop(double differenceF, UnitSystem unit, const QLocale& locale) {
   return FormatFixed(unit == UnitSystem::IP ? differenceF : differenceF / kCelsiusDifferenceToFahrenheit, 1, locale);
+}
+
+QString ShownGlide(const std::optional<Glide>& glide, UnitSystem unit, const QLocale& locale) {
+  if (!glide || (glide->evaporatingF < kSmallestGlideShownF && glide->condensingF < kSmallestGlideShownF)) return {};
+  const QString glideUnit = TemperatureDropUnit(unit);
+  return QStringLiteral("%1 %2 evaporating, %3 %2 condensing")
+      .arg(ShownTemperatureDrop(glide->evaporatingF, unit, locale), glideUnit,
+           ShownTemperatureDrop(glide->condensingF, unit, locale));
 }
 
 QString OilReturnWarning(LineType line, const LineEvaluation& evaluation, const OilReturn& oilReturn, UnitSystem unit,

@@ -4,6 +4,7 @@
 // in the unit system and locale of the case.
 
 #include "core/main_fields.h"
+#include "core/physics/glide.h"
 #include "core/sizing/line_readings.h"
 #include "core/sizing/line_sizing.h"
 #include "core/units/units.h"
@@ -82,6 +83,10 @@ std::optional<bool> VelocityInBand(const QString& shownVelocity, const std::opti
 
 // A temperature difference in F, shown in F or K with one decimal.
 QString ShownTemperatureDrop(double differenceF, UnitSystem unit, const QLocale& locale);
+
+// "1.4 K evaporating, 1.2 K condensing" (F in IP); empty without a glide
+// or where both are below 0.05 K, as for a pure fluid or an azeotrope.
+QString ShownGlide(const std::optional<Glide>& glide, UnitSystem unit, const QLocale& locale);
 
 // "Oil return: 14.23 FPS is below the 16.33 FPS that 2 1/8 needs in a
 // suction riser."; empty when the oil returns.

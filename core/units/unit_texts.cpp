@@ -86,6 +86,17 @@ QString ToolTip(InputField field, UnitSystem unit) {
   return Pick(unit, Texts(field).toolTipIP, Texts(field).toolTipSI);
 }
 
+QString GlideToolTip(InputField field, UnitSystem unit) {
+  QString tip = ToolTip(field, unit);
+  switch (field) {
+    case InputField::Evaporating: return tip + QStringLiteral("\nThe dew point at the evaporator outlet pressure");
+    case InputField::Condensing: return tip + QStringLiteral("\nThe dew point at the condenser inlet pressure");
+    case InputField::Superheat: return tip + QStringLiteral("\nSuperheat counts from the dew point");
+    case InputField::Subcool: return tip + QStringLiteral("\nSubcooling counts from the bubble point");
+    default: return tip;
+  }
+}
+
 bool EntryKept(InputField field, const QString& text, UnitSystem unit, const QLocale& locale) {
   const FieldTexts& texts = Texts(field);
   if (texts.partialEntry && text == QString::fromUtf16(texts.partialEntry)) return true;

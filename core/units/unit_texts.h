@@ -35,6 +35,9 @@ QString FieldName(InputField field);  // "Txtcapacity" ..
 QString LabelName(InputField field);  // "Lbl2" ..
 QString LabelCaption(InputField field, UnitSystem unit);
 QString ToolTip(InputField field, UnitSystem unit);
+// The tool tip when the refrigerant glides: the four temperature fields also
+// say which point of the glide they mean; the others keep their own.
+QString GlideToolTip(InputField field, UnitSystem unit);
 
 // Live checks while typing: the whole text stays when it is the field's
 // allowed partial entry ("-" for the evaporating temperature, "." for the

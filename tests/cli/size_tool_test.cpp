@@ -1,7 +1,9 @@
 #include "cli/size_tool.h"
 
+#include "cli/saturation_output.h"
 #include "cli/size_command.h"
 #include "cli/size_options.h"
+#include "core/physics/glide.h"
 
 #include <gtest/gtest.h>
 
@@ -60,9 +62,10 @@ const QStringList kResultKeys = {
     u"file"_s, u"ok"_s, u"error"_s, u"field"_s, u"units"_s, u"mode"_s, u"line"_s, u"line_size"_s, u"description"_s,
     u"total_pressure_drop"_s, u"velocity"_s, u"velocity_in_band"_s, u"equivalent_length"_s, u"traps"_s, u"warnings"_s,
     u"saturation_drop"_s, u"oil_return"_s, u"flash_gas"_s, u"property_source"_s, u"tube_series"_s, u"pressure_rating"_s,
-    u"raw"_s, u"pressure_drop_psi"_s, u"velocity_fps"_s, u"equivalent_length_ft"_s, u"saturation_drop_f"_s,
+    u"glide"_s, u"raw"_s, u"pressure_drop_psi"_s, u"velocity_fps"_s, u"equivalent_length_ft"_s, u"saturation_drop_f"_s,
     u"mass_flow_lb_h"_s, u"density_lb_ft3"_s, u"viscosity_lb_ft_h"_s, u"reynolds"_s, u"friction_factor"_s,
-    u"inside_diameter_in"_s, u"design_pressure_psig"_s, u"tube_rating_psig"_s,
+    u"inside_diameter_in"_s, u"design_pressure_psig"_s, u"tube_rating_psig"_s, u"glide_evaporating_f"_s,
+    u"glide_condensing_f"_s,
     // pressure_rating's own
     u"design_pressure"_s, u"tube_rating"_s, u"ok"_s};
 
@@ -148,6 +151,74 @@ TEST(SizeToolJson, ResultLineHasTheDocumentedKeys) {
   EXPECT_TRUE(JsonOf(SizingJson(sized, true))[u"riser"_s].isNull());
 }
 
+// The glide as the main window shows it, and its raw numbers: none on the
+// correlations, zero for a pure fluid, shown only for a blend.
+TEST(SizeToolJson, GlideOfTheCaseWhereItsPropertiesTellBubbleFromDew) {
+  const struct {
+    const char* refrigerant;
+    PropertySource properties;
+    const char* glide;  // null: JSON null
+    bool rawNumbers;
+  } rows[] = {
+      {"R22", PropertySource::Correlations, nullptr, false},
+      {"R407C", PropertySource::Correlations, nullptr, false},
+      {"R32", PropertySource::Reference, nullptr, true},
+      {"R407C", PropertySource::Reference, "F evaporating, ", true},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.refrigerant);
+    ProjectData project = SuctionProject();
+    project.fields.refrigerant = QString::fromLatin1(row.refrigerant);
+    const FileSizing sized = SizeProject(u"a.kst"_s, project, std::nullopt, ProjectFileLocale(), row.properties);
+    ASSERT_EQ(sized.exitStatus(), kExitSized);
+    const QJsonObject o = JsonOf(SizingJson(sized, false));
+    if (row.glide)
+      EXPECT_TRUE(o[u"glide"_s].toString().contains(QString::fromLatin1(row.glide)))
+          << o[u"glide"_s].toString().toStdString();
+    else
+      EXPECT_TRUE(o[u"glide"_s].isNull());
+    const QJsonObject raw = o[u"raw"_s].toObject();
+    const std::optional<Glide> glide =
+        GlideOf(*RefrigerantFromName(project.fields.refrigerant), row.properties, 40, 105);
+    ASSERT_EQ(glide.has_value(), row.rawNumbers);
+    EXPECT_EQ(raw[u"glide_evaporating_f"_s], glide ? QJsonValue(glide->evaporatingF) : QJsonValue());
+    EXPECT_EQ(raw[u"glide_condensing_f"_s], glide ? QJsonValue(glide->condensingF) : QJsonValue());
+  }
+}
+
+// kestrin-size --fluid: the glide of an evaporator whose dew point is the
+// row's temperature; null where the correlations define none.
+TEST(SizeToolFluid, GlideColumnAndKey) {
+  const struct {
+    Refrigerant refrigerant;
+    PropertySource chosen;
+    std::optional<double> leastK;
+    double mostK;
+  } rows[] = {
+      {Refrigerant::R407C, PropertySource::Reference, 4.0, 7.5},
+      {Refrigerant::R407C, PropertySource::Correlations, std::nullopt, 0},
+      {Refrigerant::R290, PropertySource::Correlations, 0.0, 0.0},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(RefrigerantName(row.refrigerant).toStdString());
+    const SaturationTable table = SaturationTableOf(row.refrigerant, row.chosen);
+    const QStringList lines = SaturationJson(table).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), qsizetype(table.rows.size()));
+    for (const QString& line : lines) {
+      EXPECT_EQ(Keys(line).size(), 11);
+      const QJsonValue glide = JsonOf(line)[u"glide_k"_s];
+      if (!row.leastK) {
+        EXPECT_TRUE(glide.isNull());
+        continue;
+      }
+      EXPECT_GE(glide.toDouble(-1), *row.leastK);
+      EXPECT_LE(glide.toDouble(-1), row.mostK);
+    }
+    const QStringList text = SaturationText(table).split(u'\n');
+    EXPECT_TRUE(text.at(text.indexOf(QRegularExpression(u" +t .*"_s))).endsWith(u"glide"_s));
+  }
+}
+
 TEST(SizeToolJson, RefusedAndUnreadableFilesGiveNullResults) {
   ProjectData noCapacity = SuctionProject();
   noCapacity.fields.capacity.clear();
@@ -176,7 +247,7 @@ TEST(SizeToolJson, RefusedAndUnreadableFilesGiveNullResults) {
     EXPECT_EQ(row.sizing.exitStatus(), row.exitStatus);
     const QString line = SizingJson(row.sizing, true);
     EXPECT_FALSE(line.contains(u'\n'));
-    QStringList keys = kResultKeys.mid(0, 22);
+    QStringList keys = kResultKeys.mid(0, 23);
     keys += u"riser"_s;
     EXPECT_EQ(Keys(line), Sorted(keys));
     const QJsonObject o = JsonOf(line);

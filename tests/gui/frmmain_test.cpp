@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 #include <algorithm>
@@ -599,6 +600,52 @@ class FrmmainTest : public QObject {
     unknown.capacity = u"99"_s;
     QVERIFY(!window_->setInputTexts(unknown));
     QCOMPARE(Edit("Txtcapacity")->text(), u"35"_s);
+  }
+
+  // The glide line under the subcooling: shown for a blend on its reference
+  // equation, in the unit system in force, empty otherwise; the temperature
+  // fields then say which point of the glide they mean.
+  void glideLineFollowsTheRefrigerantTemperaturesUnitsAndPropertySource() {
+    auto* glide = Get<QLabel>(u"Lblglide"_s);
+    QVERIFY2(glide, qPrintable(MissingChildMessage("control", u"Lblglide"_s, window_.get())));
+    const QRegularExpression shownIP(uR"re(^Glide : \d+\.\d F evaporating, \d+\.\d F condensing$)re"_s);
+    const QRegularExpression shownSI(uR"re(^Glide : [5-7]\.\d K evaporating, [4-6]\.\d K condensing$)re"_s);
+    const QString specifiedTip = u"Valid Range Is -40 to 55 F"_s;
+
+    QVERIFY(PickFromList(List("Cmbrt"), u"R407C"_s));
+    TypeInto(Edit("Txtet"), u"40"_s);
+    TypeInto(Edit("Txtct"), u"105"_s);
+    QCOMPARE(glide->text(), QString());  // the correlations tell no glide
+    QCOMPARE(Edit("Txtet")->toolTip(), specifiedTip);
+
+    window_->applyPropertySource(PropertySource::Reference);
+    QVERIFY2(shownIP.match(glide->text()).hasMatch(), qPrintable(glide->text()));
+    QVERIFY(Edit("Txtet")->toolTip().startsWith(specifiedTip + u"\n"_s));
+    QVERIFY(Edit("Txtet")->toolTip().contains(u"dew point at the evaporator outlet pressure"_s));
+    QVERIFY(Edit("Txtct")->toolTip().contains(u"dew point at the condenser inlet pressure"_s));
+    QVERIFY(Edit("Txtsh")->toolTip().contains(u"from the dew point"_s));
+    QVERIFY(Edit("Txtsc")->toolTip().contains(u"from the bubble point"_s));
+    QCOMPARE(Edit("Txttll")->toolTip(), u"Valid Range Is 0 to 1500 ft"_s);
+
+    window_->applyUnitSystem(UnitSystem::SI);
+    QVERIFY2(shownSI.match(glide->text()).hasMatch(), qPrintable(glide->text()));
+    QVERIFY(Edit("Txtet")->toolTip().startsWith(u"Valid Range Is -40 to 12 C\n"_s));
+
+    TypeInto(Edit("Txtct"), u"-"_s);  // a partial entry
+    QCOMPARE(glide->text(), QString());
+    TypeInto(Edit("Txtct"), u"40"_s);
+    QVERIFY2(shownSI.match(glide->text()).hasMatch(), qPrintable(glide->text()));
+
+    QVERIFY(PickFromList(List("Cmbrt"), u"R32"_s));
+    QCOMPARE(glide->text(), QString());
+    QCOMPARE(Edit("Txtet")->toolTip(), u"Valid Range Is -40 to 12 C"_s);
+    QVERIFY(PickFromList(List("Cmbrt"), u"R410A"_s));  // about a tenth of a kelvin
+    QVERIFY2(glide->text().startsWith(u"Glide : 0.1 K evaporating"_s), qPrintable(glide->text()));
+
+    window_->applyPropertySource(PropertySource::Correlations);  // R410A keeps its reference equation
+    QVERIFY(!glide->text().isEmpty());
+    QVERIFY(PickFromList(List("Cmbrt"), u"R407C"_s));
+    QCOMPARE(glide->text(), QString());
   }
 
   void requestsAreSignalledAndCloseEndsTheProgram() {
