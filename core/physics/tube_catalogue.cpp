@@ -19,9 +19,8 @@ using Catalogue = std::array<CopperTube, kTubeSizeCount>;
 
 constexpr double InsideFt(double outsideIn, double wallIn) { return (outsideIn - 2 * wallIn) / kInchesPerFoot; }
 
-// Type K copper tube, ASTM B88 (Standard Specification for Seamless Copper
-// Water Tube), Table 1: inside diameters in inches over 12, as the program
-// has always sized with them.
+// Type K copper tube, ASTM B88 (seamless copper water tube), Table 1: inside
+// diameters in inches over 12, as the program has always sized with them.
 constexpr Catalogue kTypeK = {{
     {u"1/2", 0.500, 0.049, 0.0335, u"Copper Tube Outside diameter (3/8 Nominal size)"},
     {u"5/8", 0.625, 0.049, 0.527 / 12, u"Copper Tube Outside diameter (1/2 Nominal size)"},
