@@ -9,7 +9,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <memory>
 #include <optional>
 
 namespace kestrin {
@@ -32,63 +31,73 @@ struct FluidPoint {
   double density = 0;  // kg/m3
 };
 
+class Blend;
+
+// A refrigerant on reference properties: one equation of state (a pure fluid
+// or a pseudo-pure blend) or a zeotropic blend on the multi-fluid mixture
+// model. Both answer the same questions, so a line sizing never asks which.
 class ReferenceFluid {
  public:
-  // The fluid of that name ("R32", "R410A", ...), loaded once and kept for
-  // the life of the program; none for a name without a data file.
+  // The fluid of that name ("R32", "R410A", "R454B", ...), loaded once and
+  // kept for the life of the program; none for a name without data.
   static const ReferenceFluid* Find(const QString& name);
+  // The fluids of one equation of state each, then the blends.
   static QStringList Names();
 
-  ~ReferenceFluid();
+  virtual ~ReferenceFluid() = default;
   ReferenceFluid(const ReferenceFluid&) = delete;
   ReferenceFluid& operator=(const ReferenceFluid&) = delete;
 
-  QString Name() const;
-  bool PseudoPure() const;
-  // The paper the equation of state comes from, as a citation line.
-  QString EquationSource() const;
+  virtual QString Name() const = 0;
+  // A blend described by one equation fitted to it (R410A and the like).
+  virtual bool PseudoPure() const = 0;
+  // The paper the equation of state (or mixture model) comes from, as a
+  // citation line.
+  virtual QString EquationSource() const = 0;
+  // The blend on the mixture model behind this fluid; none for a fluid of
+  // one equation of state.
+  virtual const Blend* AsBlend() const { return nullptr; }
 
-  double MolarMass() const;  // kg/mol
-  double CriticalTemperatureK() const;
-  double CriticalDensity() const;  // kg/m3
-  double CriticalPressurePa() const;
-  double TripleTemperatureK() const;
+  virtual double MolarMass() const = 0;  // kg/mol
+  // A blend's is the top of its two-phase region on the mixture model.
+  virtual double CriticalTemperatureK() const = 0;
+  virtual double CriticalDensity() const = 0;  // kg/m3
+  virtual double CriticalPressurePa() const = 0;
+  virtual double TripleTemperatureK() const = 0;
   // The equation's range of validity.
-  double MinimumTemperatureK() const;
-  double MaximumTemperatureK() const;
-  double MaximumPressurePa() const;
+  virtual double MinimumTemperatureK() const = 0;
+  virtual double MaximumTemperatureK() const = 0;
+  virtual double MaximumPressurePa() const = 0;
 
   // NaN for a temperature or density that is not positive and finite.
-  double Pressure(double temperatureK, double density) const;
-  double Enthalpy(double temperatureK, double density) const;
-  double Entropy(double temperatureK, double density) const;
+  virtual double Pressure(double temperatureK, double density) const = 0;
+  virtual double Enthalpy(double temperatureK, double density) const = 0;
+  virtual double Entropy(double temperatureK, double density) const = 0;
   // dp/drho at constant temperature, Pa m3/kg.
-  double PressureDensityDerivative(double temperatureK, double density) const;
+  virtual double PressureDensityDerivative(double temperatureK, double density) const = 0;
   // The density of the given phase at (T, p); none when the equation gives
   // no such root (a liquid asked above the critical temperature, say) or
   // when the phase is not the stable one there: a vapour above its dew
   // pressure, a liquid below its bubble pressure.
-  std::optional<double> Density(double temperatureK, double pressurePa, Phase phase) const;
+  virtual std::optional<double> Density(double temperatureK, double pressurePa, Phase phase) const = 0;
 
   // Below the critical temperature only; none above it or below the range.
-  std::optional<SaturatedStates> Saturation(double temperatureK) const;
+  virtual std::optional<SaturatedStates> Saturation(double temperatureK) const = 0;
   // Inverses of the bubble and dew pressures, K.
-  std::optional<double> BubbleTemperature(double pressurePa) const;
-  std::optional<double> DewTemperature(double pressurePa) const;
+  virtual std::optional<double> BubbleTemperature(double pressurePa) const = 0;
+  virtual std::optional<double> DewTemperature(double pressurePa) const = 0;
 
   // The vapour state reached by an isentropic compression of `from` to
   // `pressurePa`.
-  std::optional<FluidPoint> IsentropicEnd(const FluidPoint& from, double pressurePa) const;
+  virtual std::optional<FluidPoint> IsentropicEnd(const FluidPoint& from, double pressurePa) const = 0;
 
   // For extended corresponding states: the reduced residual Helmholtz energy
   // alpha_r and the compressibility factor Z = p/(rho R T) at (T, rho).
-  double ResidualHelmholtz(double temperatureK, double density) const;
-  double Compressibility(double temperatureK, double density) const;
+  virtual double ResidualHelmholtz(double temperatureK, double density) const = 0;
+  virtual double Compressibility(double temperatureK, double density) const = 0;
 
- private:
-  struct Data;
-  explicit ReferenceFluid(std::unique_ptr<Data> data);
-  std::unique_ptr<Data> data_;
+ protected:
+  ReferenceFluid() = default;
 };
 
 }  // namespace kestrin

@@ -32,10 +32,14 @@ class EachFluidsEquation : public testing::TestWithParam<QString> {
 // equilibrium, and its glide breaks the pure-fluid relations.
 class EachPureFluidsEquation : public EachFluidsEquation {};
 
-QStringList PureFluidNames() {
+// The fluids of one equation of state each; blends on the mixture model
+// have tests of their own.
+QStringList EquationFluidNames(bool pureOnly) {
   QStringList names;
-  for (const QString& name : ReferenceFluid::Names())
-    if (!ReferenceFluid::Find(name)->PseudoPure()) names += name;
+  for (const QString& name : ReferenceFluid::Names()) {
+    const ReferenceFluid* fluid = ReferenceFluid::Find(name);
+    if (!fluid->AsBlend() && !(pureOnly && fluid->PseudoPure())) names += name;
+  }
   return names;
 }
 
@@ -262,14 +266,16 @@ std::string FluidName(const testing::TestParamInfo<QString>& row) {
   return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(ReferenceFluids, EachFluidsEquation, testing::ValuesIn(ReferenceFluid::Names()), FluidName);
-INSTANTIATE_TEST_SUITE_P(ReferenceFluids, EachPureFluidsEquation, testing::ValuesIn(PureFluidNames()), FluidName);
+INSTANTIATE_TEST_SUITE_P(ReferenceFluids, EachFluidsEquation, testing::ValuesIn(EquationFluidNames(false)), FluidName);
+INSTANTIATE_TEST_SUITE_P(ReferenceFluids, EachPureFluidsEquation, testing::ValuesIn(EquationFluidNames(true)),
+                         FluidName);
 
-// The nine refrigerants and the blend components R125 and R1234ze(E).
+// The refrigerants, the blend components R125 and R1234ze(E), and the
+// blends on the mixture model.
 TEST(ReferenceFluidNames, AreTheRefrigerantsAndTheBlendComponents) {
-  EXPECT_EQ(ReferenceFluid::Names().size(), 11);
-  for (const char* name :
-       {"R32", "R1234yf", "R290", "R134a", "R22", "R410A", "R507A", "R404A", "R407C", "R125", "R1234ze(E)"})
+  EXPECT_EQ(ReferenceFluid::Names().size(), 16);
+  for (const char* name : {"R32", "R1234yf", "R290", "R134a", "R22", "R410A", "R507A", "R404A", "R407C", "R125",
+                           "R1234ze(E)", "R454B", "R513A", "R452B", "R448A", "R449A"})
     EXPECT_NE(ReferenceFluid::Find(QString::fromLatin1(name)), nullptr) << name;
   EXPECT_EQ(ReferenceFluid::Find(QStringLiteral("R999")), nullptr);
 }

@@ -1,0 +1,96 @@
+#pragma once
+// A refrigerant blend of fixed nominal composition on the multi-fluid
+// mixture model, answering as any reference fluid does. Bubble and dew
+// points cost a Newton solve each, and a sizing run asks the same few
+// again and again (every line starts from the same circuit): each answer is
+// kept, keyed by the exact question, so the same inputs still give the same
+// bits whatever was asked before.
+
+#include "core/physics/reference/blend.h"
+#include "core/physics/reference/mixture_equilibrium.h"
+#include "core/physics/reference/reference_fluid.h"
+
+#include <QByteArray>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <utility>
+#include <vector>
+
+namespace kestrin {
+
+// A blend as its data file names it: components and mass per cent.
+struct BlendRecipe {
+  QString name;
+  QStringList components;
+  std::vector<double> massPercent;
+};
+
+// The blends of a data file (data/fluids/blends.json); none, with the reason
+// in `error`, for a file that is not one.
+std::optional<std::vector<BlendRecipe>> ParseBlendRecipes(const QByteArray& json, QString* error);
+
+class BlendFluid final : public ReferenceFluid {
+ public:
+  // The blend of the recipe, valid where every component's equation is (each
+  // found by `component`); none, with the reason in `error`, when the model
+  // cannot be made or the blend has no two-phase region.
+  static std::unique_ptr<BlendFluid> Of(const BlendRecipe& recipe,
+                                        const std::function<const ReferenceFluid*(const QString&)>& component,
+                                        QString* error);
+
+  QString Name() const override { return name_; }
+  bool PseudoPure() const override { return false; }
+  QString EquationSource() const override;
+  const Blend* AsBlend() const override { return &blend_; }
+
+  double MolarMass() const override { return blend_.MolarMass(); }
+  double CriticalTemperatureK() const override;
+  double CriticalDensity() const override;
+  double CriticalPressurePa() const override;
+  double TripleTemperatureK() const override { return minimumTemperatureK_; }
+  double MinimumTemperatureK() const override { return minimumTemperatureK_; }
+  double MaximumTemperatureK() const override { return maximumTemperatureK_; }
+  double MaximumPressurePa() const override { return maximumPressurePa_; }
+
+  double Pressure(double temperatureK, double density) const override;
+  double Enthalpy(double temperatureK, double density) const override;
+  double Entropy(double temperatureK, double density) const override;
+  double PressureDensityDerivative(double temperatureK, double density) const override;
+  std::optional<double> Density(double temperatureK, double pressurePa, Phase phase) const override;
+
+  std::optional<SaturatedStates> Saturation(double temperatureK) const override;
+  std::optional<double> BubbleTemperature(double pressurePa) const override;
+  std::optional<double> DewTemperature(double pressurePa) const override;
+  std::optional<FluidPoint> IsentropicEnd(const FluidPoint& from, double pressurePa) const override;
+
+  double ResidualHelmholtz(double temperatureK, double density) const override;
+  double Compressibility(double temperatureK, double density) const override;
+
+ private:
+  BlendFluid(QString name, Blend blend) : name_(std::move(name)), blend_(std::move(blend)) {}
+
+  // Which point, and whether at a given temperature or pressure.
+  enum class Question { BubbleAtT, DewAtT, BubbleAtP, DewAtP };
+  // The blend's bubble or dew point, solved once per question.
+  std::optional<MixtureSaturation> Point(Question question, double value) const;
+  void FindTwoPhaseTop() const;
+
+  QString name_;
+  Blend blend_;
+  double minimumTemperatureK_ = 0;
+  double maximumTemperatureK_ = 0;
+  double maximumPressurePa_ = 0;
+
+  // Found on first use: the search costs some forty solves.
+  mutable std::once_flag topFound_;
+  mutable double criticalTemperatureK_ = 0;
+  mutable double criticalPressurePa_ = 0;
+
+  mutable std::mutex memoMutex_;
+  mutable std::map<std::pair<Question, double>, std::optional<MixtureSaturation>> memo_;
+};
+
+}  // namespace kestrin
