@@ -127,6 +127,10 @@ QString MixtureModel::ComponentName(int i) const { return components_[static_cas
 
 double MixtureModel::ComponentMolarMass(int i) const { return components_[static_cast<std::size_t>(i)].eq.molarMass; }
 
+const HelmholtzEquation& MixtureModel::ComponentHelmholtz(int i) const {
+  return components_[static_cast<std::size_t>(i)].helmholtz;
+}
+
 double MixtureModel::ComponentVapourPressurePa(int i, double temperatureK) const {
   const FluidEquation& eq = components_[static_cast<std::size_t>(i)].eq;
   const double anchor = kExtrapolateAbove * std::min(eq.criticalTemperatureK, eq.bubblePressure.reducingTemperatureK);
@@ -302,6 +306,15 @@ double MixtureModel::Enthalpy(double temperatureK, double molarDensity, const Am
 
 double MixtureModel::Entropy(double temperatureK, double molarDensity, const Amounts& x) const {
   return CaloricAt(temperatureK, molarDensity, x).entropy;
+}
+
+double MixtureModel::ReducedResidualEntropy(double temperatureK, double molarDensity, const Amounts& x) const {
+  if (!ValidState(*this, temperatureK, molarDensity, x)) return kNaN;
+  std::array<Jet<1>, kMaxComponents> partial{};
+  for (int i = 0; i < Size(); ++i) partial[static_cast<std::size_t>(i)] = x[static_cast<std::size_t>(i)] * molarDensity;
+  const Jet<1> psi = ResidualDensity(Jet<1>::Variable(temperatureK, 0), partial);
+  // s_r / R = -T da/dT - a with a = Psi_r / rho.
+  return -(temperatureK * psi.Gradient(0) + psi.v) / molarDensity;
 }
 
 MixturePoint MixtureModel::At(double temperatureK, const Amounts& molarDensities) const {

@@ -103,6 +103,12 @@ class MixtureModel {
   // of fixed composition shifts them to its own reference.
   double Enthalpy(double temperatureK, double molarDensity, const Amounts& x) const;
   double Entropy(double temperatureK, double molarDensity, const Amounts& x) const;
+  // The reduced residual entropy s_r/R at (T, total molar density, x), which
+  // transport properties scale with; NaN as above.
+  double ReducedResidualEntropy(double temperatureK, double molarDensity, const Amounts& x) const;
+  // Component i's own residual Helmholtz energy, reduced by its own critical
+  // point (the reducing point at x_i = 1).
+  const HelmholtzEquation& ComponentHelmholtz(int i) const;
   // The pressure and derivatives at (T, partial molar densities).
   MixturePoint At(double temperatureK, const Amounts& molarDensities) const;
   // ln(phi_i), the fugacity coefficients at (T, molar density, x); NaN as
