@@ -7,15 +7,19 @@ namespace kestrin {
 bool Glides(Refrigerant refrigerant, PropertySource chosen) {
   if (PropertySourceFor(refrigerant, chosen) != PropertySource::Reference) return false;
   const ReferenceFluid* fluid = ReferenceFluid::Find(RefrigerantName(refrigerant));
-  return fluid && fluid->PseudoPure();
+  return fluid && fluid->HasGlide();
 }
 
-std::optional<double> GlideAtDewPointK(const ReferenceFluid& fluid, double dewPointK) {
+std::optional<double> BubblePointAtDewPressureK(const ReferenceFluid& fluid, double dewPointK) {
   const std::optional<SaturatedStates> states = fluid.Saturation(dewPointK);
   if (!states) return std::nullopt;
   // A pure fluid: no inversion, whose round-off would show as a glide.
-  if (states->bubblePressurePa == states->dewPressurePa) return 0.0;
-  const std::optional<double> bubbleK = fluid.BubbleTemperature(states->dewPressurePa);
+  if (states->bubblePressurePa == states->dewPressurePa) return dewPointK;
+  return fluid.BubbleTemperature(states->dewPressurePa);
+}
+
+std::optional<double> GlideAtDewPointK(const ReferenceFluid& fluid, double dewPointK) {
+  const std::optional<double> bubbleK = BubblePointAtDewPressureK(fluid, dewPointK);
   if (!bubbleK) return std::nullopt;
   return dewPointK - *bubbleK;
 }

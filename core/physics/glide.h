@@ -22,6 +22,12 @@ struct Glide {
 // source, so that its temperatures must say which point they mean.
 bool Glides(Refrigerant refrigerant, PropertySource chosen);
 
+// T_bubble(p) at the dew pressure p of `dewPointK`, K: where the liquid
+// leaving a condenser whose dew point is `dewPointK` saturates. `dewPointK`
+// itself for a fluid whose bubble and dew pressures are one; none outside
+// the fluid's saturation range.
+std::optional<double> BubblePointAtDewPressureK(const ReferenceFluid& fluid, double dewPointK);
+
 // T_dew(p) - T_bubble(p) at the dew pressure p of `dewPointK`, K: 0 for a
 // fluid whose bubble and dew pressures are one; none outside the fluid's
 // saturation range.

@@ -19,6 +19,7 @@ class ReferenceSaturationCurve : public SaturationCurve {
   // temperature or above the critical one).
   double PressurePsia(double temperatureF) const override;
   std::optional<double> TemperatureF(double pressurePsia) const override;
+  double CondenserLiquidF(double condensingF) const override;
 
  private:
   const ReferenceFluid& fluid_;

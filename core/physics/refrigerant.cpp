@@ -10,7 +10,7 @@ struct NamedRefrigerant {
   const char16_t* name;
 };
 
-constexpr std::array<NamedRefrigerant, 9> kRefrigerants = {{
+constexpr std::array<NamedRefrigerant, 15> kRefrigerants = {{
     {Refrigerant::R22, u"R22"},
     {Refrigerant::R134a, u"R134a"},
     {Refrigerant::R407C, u"R407C"},
@@ -20,6 +20,12 @@ constexpr std::array<NamedRefrigerant, 9> kRefrigerants = {{
     {Refrigerant::R1234yf, u"R1234yf"},
     {Refrigerant::R290, u"R290"},
     {Refrigerant::R507A, u"R507A"},
+    {Refrigerant::R454B, u"R454B"},
+    {Refrigerant::R513A, u"R513A"},
+    {Refrigerant::R452B, u"R452B"},
+    {Refrigerant::R448A, u"R448A"},
+    {Refrigerant::R449A, u"R449A"},
+    {Refrigerant::R1234zeE, u"R1234ze(E)"},
 }};
 
 }  // namespace

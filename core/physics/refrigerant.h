@@ -10,10 +10,27 @@
 
 namespace kestrin {
 
-enum class Refrigerant { R22, R134a, R407C, R404A, R410A, R32, R1234yf, R290, R507A };
+enum class Refrigerant {
+  R22,
+  R134a,
+  R407C,
+  R404A,
+  R410A,
+  R32,
+  R1234yf,
+  R290,
+  R507A,
+  R454B,
+  R513A,
+  R452B,
+  R448A,
+  R449A,
+  R1234zeE,
+};
 
 // "R22", "R134a", "R407C", "R404A", "R410A", "R32", "R1234yf", "R290",
-// "R507A", in the order of the refrigerant list.
+// "R507A", then today's blends "R454B", "R513A", "R452B", "R448A", "R449A"
+// and "R1234ze(E)", in the order of the refrigerant list.
 QStringList RefrigerantNames();
 QString RefrigerantName(Refrigerant refrigerant);
 // Exact, case-sensitive match with one of the names.

@@ -66,10 +66,11 @@ std::optional<double> SaturationTemperatureDrop(const SaturationCurve& curve, Li
       return *start - ct;
     }
     case LineType::Liquid: {
-      const double ct = designCase.condensingF;
-      const std::optional<double> end = curve.TemperatureF(curve.PressurePsia(ct) - dropPsi);
+      // The liquid saturates at the bubble point of the condensing pressure.
+      const double start = curve.CondenserLiquidF(designCase.condensingF);
+      const std::optional<double> end = curve.TemperatureF(curve.PressurePsia(start) - dropPsi);
       if (!end) return std::nullopt;
-      return ct - *end;
+      return start - *end;
     }
   }
   return std::nullopt;

@@ -1,6 +1,7 @@
 #include "core/sizing/reference_line_fluids.h"
 
 #include "core/messages.h"
+#include "core/physics/glide.h"
 #include "core/physics/property_units.h"
 #include "core/physics/reference/reference_fluid.h"
 #include "core/physics/reference/viscosity.h"
@@ -51,7 +52,9 @@ class Cycle {
     if (auto refused =
             CheckSaturation(QStringLiteral("condensing temperature"), CondensingK(), DesignField::Condensing))
       return refused;
-    if (auto refused = CheckSaturation(QStringLiteral("liquid temperature"), LiquidK(), DesignField::Subcool))
+    const std::optional<double> liquidK = LiquidK();
+    if (!liquidK) return NoState();
+    if (auto refused = CheckSaturation(QStringLiteral("liquid temperature"), *liquidK, DesignField::Subcool))
       return refused;
     if (SuctionK() > fluid_->MaximumTemperatureK())
       return OutOfRange(AboveEquationMessage(QStringLiteral("suction gas temperature"), TemperatureText(SuctionK()),
@@ -72,9 +75,11 @@ class Cycle {
   }
 
   std::optional<State> Liquid() const {
-    const std::optional<SaturatedStates> saturated = fluid_->Saturation(LiquidK());
+    const std::optional<double> liquidK = LiquidK();
+    if (!liquidK) return std::nullopt;
+    const std::optional<SaturatedStates> saturated = fluid_->Saturation(*liquidK);
     if (!saturated) return std::nullopt;
-    return State{LiquidK(), saturated->liquidDensity, fluid_->Enthalpy(LiquidK(), saturated->liquidDensity)};
+    return State{*liquidK, saturated->liquidDensity, fluid_->Enthalpy(*liquidK, saturated->liquidDensity)};
   }
 
   // The end of the real compression: the isentropic end's enthalpy rise
@@ -118,7 +123,14 @@ class Cycle {
   QString Name() const { return RefrigerantName(c_.refrigerant); }
   double EvaporatingK() const { return KelvinFromFahrenheit(c_.evaporatingF); }
   double CondensingK() const { return KelvinFromFahrenheit(c_.condensingF); }
-  double LiquidK() const { return KelvinFromFahrenheit(c_.condensingF - c_.subcoolF); }
+  // The liquid leaves the condenser subcooled below the bubble point of the
+  // condensing pressure, the dew pressure of the condensing temperature.
+  std::optional<double> LiquidK() const {
+    const std::optional<double> bubbleK = BubblePointAtDewPressureK(*fluid_, CondensingK());
+    if (!bubbleK) return std::nullopt;
+    if (*bubbleK == CondensingK()) return KelvinFromFahrenheit(c_.condensingF - c_.subcoolF);
+    return *bubbleK - c_.subcoolF / kCelsiusDifferenceToFahrenheit;
+  }
   double SuctionK() const { return KelvinFromFahrenheit(c_.evaporatingF + std::max(c_.superheatF, 0.0)); }
 
   std::optional<Refusal> CheckSaturation(const QString& name, double kelvin, DesignField field) const {

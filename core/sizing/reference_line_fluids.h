@@ -2,8 +2,9 @@
 // The properties of a line's flow from the reference equations of state:
 //   suction gas at the dew pressure of the evaporating temperature and the
 //   evaporating temperature plus the superheat;
-//   liquid saturated (bubble point) at the condensing temperature less the
-//   subcooling;
+//   liquid saturated (bubble point) at the bubble point of the condensing
+//   temperature's dew pressure less the subcooling (the condensing
+//   temperature itself for a fluid without glide);
 //   hot gas compressed from the suction gas to the dew pressure of the
 //   condensing temperature with kIsentropicEfficiency.
 // The refrigerating effect is suction gas enthalpy less liquid enthalpy on

@@ -13,6 +13,12 @@ namespace kestrin {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+// Answers kept per blend before they are all dropped: a session's worth of
+// design cases.
+constexpr std::size_t kMemoLimit = 20000;
+// A vapour (liquid) counts as on its own side of the dew (bubble) line this
+// close to it, relative: the saturation point's own rounding.
+constexpr double kBoundaryTolerance = 1e-6;
 
 }  // namespace
 
@@ -27,8 +33,7 @@ std::optional<Blend> Blend::Of(const QStringList& components, const Amounts& mas
     return std::nullopt;
   }
   Blend blend(std::move(*model), x);
-  const std::optional<MixtureSaturation> reference =
-      SaturationAtTemperature(blend.model_, SaturationPoint::Bubble, kReferenceTemperatureK, x);
+  const std::optional<MixtureSaturation> reference = blend.Point(Question::BubbleAtT, kReferenceTemperatureK);
   if (!reference) {
     *error = QStringLiteral("no bubble point at the reference temperature");
     return std::nullopt;
@@ -45,11 +50,24 @@ double Blend::MolarMass() const {
   return sum;
 }
 
+std::optional<MixtureSaturation> Blend::Point(Question question, double value) const {
+  const std::lock_guard lock(memo_->mutex);
+  const auto key = std::make_pair(question, value);
+  if (const auto found = memo_->answers.find(key); found != memo_->answers.end()) return found->second;
+  const bool bubble = question == Question::BubbleAtT || question == Question::BubbleAtP;
+  const SaturationPoint point = bubble ? SaturationPoint::Bubble : SaturationPoint::Dew;
+  const std::optional<MixtureSaturation> solved = question == Question::BubbleAtT || question == Question::DewAtT
+                                                      ? SaturationAtTemperature(model_, point, value, x_)
+                                                      : SaturationAtPressure(model_, point, value, x_);
+  if (memo_->answers.size() >= kMemoLimit) memo_->answers.clear();
+  memo_->answers.emplace(key, solved);
+  return solved;
+}
+
 std::optional<SaturatedStates> Blend::Saturation(double temperatureK) const {
-  const std::optional<MixtureSaturation> bubble =
-      SaturationAtTemperature(model_, SaturationPoint::Bubble, temperatureK, x_);
+  const std::optional<MixtureSaturation> bubble = Point(Question::BubbleAtT, temperatureK);
   if (!bubble) return std::nullopt;
-  const std::optional<MixtureSaturation> dew = SaturationAtTemperature(model_, SaturationPoint::Dew, temperatureK, x_);
+  const std::optional<MixtureSaturation> dew = Point(Question::DewAtT, temperatureK);
   if (!dew) return std::nullopt;
   const double molarMass = MolarMass();
   return SaturatedStates{bubble->pressurePa, dew->pressurePa, bubble->liquidMolarDensity * molarMass,
@@ -57,30 +75,34 @@ std::optional<SaturatedStates> Blend::Saturation(double temperatureK) const {
 }
 
 std::optional<double> Blend::BubbleTemperature(double pressurePa) const {
-  const std::optional<MixtureSaturation> s = SaturationAtPressure(model_, SaturationPoint::Bubble, pressurePa, x_);
+  const std::optional<MixtureSaturation> s = Point(Question::BubbleAtP, pressurePa);
   return s ? std::optional<double>(s->temperatureK) : std::nullopt;
 }
 
 std::optional<double> Blend::DewTemperature(double pressurePa) const {
-  const std::optional<MixtureSaturation> s = SaturationAtPressure(model_, SaturationPoint::Dew, pressurePa, x_);
+  const std::optional<MixtureSaturation> s = Point(Question::DewAtP, pressurePa);
   return s ? std::optional<double>(s->temperatureK) : std::nullopt;
 }
 
+// The boundary point at the state's pressure places it (a line's states are
+// isobars: one solve serves a whole search along one); where the pressure
+// has none, the point at its temperature does; with neither, the state lies
+// above the two-phase region.
 std::optional<double> Blend::Density(double temperatureK, double pressurePa, Phase phase) const {
+  if (!(temperatureK > 0) || !std::isfinite(temperatureK) || !(pressurePa > 0) || !std::isfinite(pressurePa))
+    return std::nullopt;
   const std::optional<double> molar = model_.MolarDensity(temperatureK, pressurePa, x_, phase);
   if (!molar) return std::nullopt;
-  // Below the pseudo-critical temperature a phase point must lie on its own
-  // side of the phase boundary of the blend's composition; above it, where
-  // the boundary has no point at this temperature, the fluid is one phase.
-  const SaturationPoint boundary = phase == Phase::Vapour ? SaturationPoint::Dew : SaturationPoint::Bubble;
-  const std::optional<MixtureSaturation> s = SaturationAtTemperature(model_, boundary, temperatureK, x_);
-  if (s) {
-    const bool stable = phase == Phase::Vapour ? pressurePa <= s->pressurePa * (1 + kSaturatedTolerance)
-                                               : pressurePa >= s->pressurePa * (1 - kSaturatedTolerance);
-    if (!stable) return std::nullopt;
-  } else if (temperatureK < model_.ReducingTemperatureK(x_)) {
-    return std::nullopt;
+  const bool vapour = phase == Phase::Vapour;
+  bool stable = true;
+  if (const auto atPressure = Point(vapour ? Question::DewAtP : Question::BubbleAtP, pressurePa)) {
+    const double t = atPressure->temperatureK;
+    stable = vapour ? temperatureK >= t * (1 - kBoundaryTolerance) : temperatureK <= t * (1 + kBoundaryTolerance);
+  } else if (const auto atTemperature = Point(vapour ? Question::DewAtT : Question::BubbleAtT, temperatureK)) {
+    const double p = atTemperature->pressurePa;
+    stable = vapour ? pressurePa <= p * (1 + kSaturatedTolerance) : pressurePa >= p * (1 - kSaturatedTolerance);
   }
+  if (!stable) return std::nullopt;
   return *molar * MolarMass();
 }
 

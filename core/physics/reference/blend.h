@@ -4,13 +4,22 @@
 // asks of a refrigerant, in the units and on the IIR reference of a
 // ReferenceFluid. Enthalpy and entropy are 200 kJ/kg and 1 kJ/(kg K) for the
 // bubble-point liquid of the blend's own composition at 0 C.
+//
+// Bubble and dew points cost a Newton solve each, and a sizing run asks the
+// same few again and again (every line starts from the same circuit): each
+// answer is kept, keyed by the exact question, so the same inputs still give
+// the same bits whatever was asked before.
 
+#include "core/physics/reference/mixture_equilibrium.h"
 #include "core/physics/reference/mixture_model.h"
 #include "core/physics/reference/reference_fluid.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <map>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <utility>
 
@@ -37,9 +46,10 @@ class Blend {
 
   // The density (kg/m3) of the blend as the given phase at (T, p); none
   // where that branch gives no root or the phase is not the stable one
-  // there: a vapour above its dew pressure, a liquid below its bubble
-  // pressure (inside the two-phase region either is metastable), beyond
-  // the rounding of a saturation pressure.
+  // there: a vapour below the dew temperature of its pressure, a liquid
+  // above the bubble temperature (inside the two-phase region either is
+  // metastable), beyond the rounding of a saturation point. Above the
+  // two-phase region the blend is one phase.
   std::optional<double> Density(double temperatureK, double pressurePa, Phase phase) const;
 
   // J/kg and J/(kg K) at (T, density in kg/m3); NaN for a state that is not
@@ -48,12 +58,24 @@ class Blend {
   double Entropy(double temperatureK, double density) const;
 
  private:
-  Blend(MixtureModel model, const Amounts& x) : model_(std::move(model)), x_(x) {}
+  Blend(MixtureModel model, const Amounts& x)
+      : model_(std::move(model)), x_(x), memo_(std::make_shared<Memo>()) {}
+
+  // Which point, and whether at a given temperature or pressure.
+  enum class Question { BubbleAtT, DewAtT, BubbleAtP, DewAtP };
+  std::optional<MixtureSaturation> Point(Question question, double value) const;
 
   MixtureModel model_;
   Amounts x_{};
   double enthalpyOffset_ = 0;  // J/kg
   double entropyOffset_ = 0;   // J/(kg K)
+  // The answers solved so far; shared by the copies of one blend, which
+  // all give the same answers.
+  struct Memo {
+    std::mutex mutex;
+    std::map<std::pair<Question, double>, std::optional<MixtureSaturation>> answers;
+  };
+  std::shared_ptr<Memo> memo_;
 };
 
 }  // namespace kestrin

@@ -2,7 +2,7 @@
 
 #include "core/physics/reference/json_field_reader.h"
 #include "core/physics/reference/reference_state.h"
-#include "core/physics/reference/saturation_solver.h"
+#include "core/physics/reference/mixture_equilibrium.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,17 +16,11 @@ namespace kestrin {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-// Answers kept per blend before the oldest are dropped: a session's worth
-// of design cases.
-constexpr std::size_t kMemoLimit = 20000;
 // The two-phase region's top is searched between a temperature every blend
 // boils at and this far above the reducing temperature, to this width.
 constexpr double kSurelyTwoPhaseK = 273.15;
 constexpr double kTopSearchAboveReducingK = 40;
 constexpr double kTopSearchWidthK = 1e-4;
-// A vapour (liquid) counts as on its own side of the dew (bubble) line this
-// close to it: the saturation pressure's own rounding.
-constexpr double kBoundaryTolerance = 1e-6;
 // The isentropic end is found to this entropy, J/(kg K), in this many
 // secant steps.
 constexpr double kEntropyTolerance = 1e-9;
@@ -104,21 +98,6 @@ QString BlendFluid::EquationSource() const {
       .arg(parts.join(QStringLiteral(", ")));
 }
 
-std::optional<MixtureSaturation> BlendFluid::Point(Question question, double value) const {
-  const std::lock_guard lock(memoMutex_);
-  const auto key = std::make_pair(question, value);
-  if (const auto found = memo_.find(key); found != memo_.end()) return found->second;
-  const bool bubble = question == Question::BubbleAtT || question == Question::BubbleAtP;
-  const SaturationPoint point = bubble ? SaturationPoint::Bubble : SaturationPoint::Dew;
-  const std::optional<MixtureSaturation> solved =
-      question == Question::BubbleAtT || question == Question::DewAtT
-          ? SaturationAtTemperature(blend_.Model(), point, value, blend_.MoleFractions())
-          : SaturationAtPressure(blend_.Model(), point, value, blend_.MoleFractions());
-  if (memo_.size() >= kMemoLimit) memo_.clear();
-  memo_.emplace(key, solved);
-  return solved;
-}
-
 // The blend's bubble and dew lines meet at its critical point; the highest
 // temperature at which the model still has both is taken for it.
 void BlendFluid::FindTwoPhaseTop() const {
@@ -169,48 +148,19 @@ double BlendFluid::Enthalpy(double temperatureK, double density) const {
 
 double BlendFluid::Entropy(double temperatureK, double density) const { return blend_.Entropy(temperatureK, density); }
 
-// A vapour is stable at or above the dew temperature of its pressure, a
-// liquid at or below the bubble temperature; a pressure with no such point
-// lies above the two-phase region, where the blend is one phase.
 std::optional<double> BlendFluid::Density(double temperatureK, double pressurePa, Phase phase) const {
-  if (!(temperatureK > 0) || !std::isfinite(temperatureK) || !(pressurePa > 0) || !std::isfinite(pressurePa))
-    return std::nullopt;
-  const std::optional<double> molar =
-      blend_.Model().MolarDensity(temperatureK, pressurePa, blend_.MoleFractions(), phase);
-  if (!molar) return std::nullopt;
-  const bool vapour = phase == Phase::Vapour;
-  const std::optional<MixtureSaturation> boundary = Point(vapour ? Question::DewAtP : Question::BubbleAtP, pressurePa);
-  if (boundary) {
-    const double t = boundary->temperatureK;
-    const bool stable =
-        vapour ? temperatureK >= t * (1 - kBoundaryTolerance) : temperatureK <= t * (1 + kBoundaryTolerance);
-    if (!stable) return std::nullopt;
-  } else if (pressurePa < CriticalPressurePa()) {
-    // Below the top of the region a missing point is a failed solve, not
-    // one phase: the state cannot be placed.
-    return std::nullopt;
-  }
-  return *molar * blend_.MolarMass();
+  return blend_.Density(temperatureK, pressurePa, phase);
 }
 
 std::optional<SaturatedStates> BlendFluid::Saturation(double temperatureK) const {
-  const std::optional<MixtureSaturation> bubble = Point(Question::BubbleAtT, temperatureK);
-  const std::optional<MixtureSaturation> dew = Point(Question::DewAtT, temperatureK);
-  if (!bubble || !dew) return std::nullopt;
-  const double molarMass = blend_.MolarMass();
-  return SaturatedStates{bubble->pressurePa, dew->pressurePa, bubble->liquidMolarDensity * molarMass,
-                         dew->vapourMolarDensity * molarMass};
+  return blend_.Saturation(temperatureK);
 }
 
 std::optional<double> BlendFluid::BubbleTemperature(double pressurePa) const {
-  const std::optional<MixtureSaturation> point = Point(Question::BubbleAtP, pressurePa);
-  return point ? std::optional<double>(point->temperatureK) : std::nullopt;
+  return blend_.BubbleTemperature(pressurePa);
 }
 
-std::optional<double> BlendFluid::DewTemperature(double pressurePa) const {
-  const std::optional<MixtureSaturation> point = Point(Question::DewAtP, pressurePa);
-  return point ? std::optional<double>(point->temperatureK) : std::nullopt;
-}
+std::optional<double> BlendFluid::DewTemperature(double pressurePa) const { return blend_.DewTemperature(pressurePa); }
 
 // The vapour at the pressure with the entropy of `from`, by the secant
 // method in temperature (entropy rises with temperature along an isobar),

@@ -1,19 +1,13 @@
 #pragma once
 // A refrigerant blend of fixed nominal composition on the multi-fluid
-// mixture model, answering as any reference fluid does. Bubble and dew
-// points cost a Newton solve each, and a sizing run asks the same few
-// again and again (every line starts from the same circuit): each answer is
-// kept, keyed by the exact question, so the same inputs still give the same
-// bits whatever was asked before.
+// mixture model, answering as any reference fluid does.
 
 #include "core/physics/reference/blend.h"
-#include "core/physics/reference/mixture_equilibrium.h"
 #include "core/physics/reference/reference_fluid.h"
 
 #include <QByteArray>
 
 #include <functional>
-#include <map>
 #include <memory>
 #include <mutex>
 #include <utility>
@@ -72,10 +66,6 @@ class BlendFluid final : public ReferenceFluid {
  private:
   BlendFluid(QString name, Blend blend) : name_(std::move(name)), blend_(std::move(blend)) {}
 
-  // Which point, and whether at a given temperature or pressure.
-  enum class Question { BubbleAtT, DewAtT, BubbleAtP, DewAtP };
-  // The blend's bubble or dew point, solved once per question.
-  std::optional<MixtureSaturation> Point(Question question, double value) const;
   void FindTwoPhaseTop() const;
 
   QString name_;
@@ -89,8 +79,6 @@ class BlendFluid final : public ReferenceFluid {
   mutable double criticalTemperatureK_ = 0;
   mutable double criticalPressurePa_ = 0;
 
-  mutable std::mutex memoMutex_;
-  mutable std::map<std::pair<Question, double>, std::optional<MixtureSaturation>> memo_;
 };
 
 }  // namespace kestrin

@@ -57,6 +57,9 @@ class ReferenceFluid {
   // The blend on the mixture model behind this fluid; none for a fluid of
   // one equation of state.
   virtual const Blend* AsBlend() const { return nullptr; }
+  // Whether its bubble and dew points lie apart: a blend, fitted as one
+  // equation or on the mixture model.
+  bool HasGlide() const { return PseudoPure() || AsBlend(); }
 
   virtual double MolarMass() const = 0;  // kg/mol
   // A blend's is the top of its two-phase region on the mixture model.

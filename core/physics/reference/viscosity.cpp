@@ -1,5 +1,6 @@
 #include "core/physics/reference/viscosity.h"
 
+#include "core/physics/reference/blend_viscosity.h"
 #include "core/physics/reference/corresponding_states_viscosity.h"
 #include "core/physics/reference/viscosity_correlation.h"
 #include "core/physics/reference/viscosity_model.h"
@@ -81,6 +82,7 @@ double Viscosity(const ReferenceFluid& fluid, double temperatureK, double densit
   if (!(temperatureK > 0.0) || !(density >= 0.0) || !std::isfinite(temperatureK) || !std::isfinite(density)) {
     return kNaN;
   }
+  if (const Blend* blend = fluid.AsBlend()) return BlendViscosity(*blend, temperatureK, density);
   const FluidViscosity* entry = Lookup(fluid);
   if (!entry) return kNaN;
   if (const auto* correlation = std::get_if<ViscosityCorrelation>(&entry->model.model)) {
@@ -91,6 +93,7 @@ double Viscosity(const ReferenceFluid& fluid, double temperatureK, double densit
 }
 
 QString ViscositySource(const ReferenceFluid& fluid) {
+  if (fluid.AsBlend()) return BlendViscositySource();
   const FluidViscosity* entry = Lookup(fluid);
   return entry ? entry->model.source : QString();
 }
