@@ -9,14 +9,23 @@ namespace {
 
 constexpr int kMaxIterations = 50;
 constexpr int kSubstitutionSteps = 30;
-constexpr double kSubstitutionTolerance = 1e-4;
+// Substitution only brings the start into Newton's reach: a change of the
+// incipient fractions below 5 % hands over. Tighter hand-overs cost many
+// more density solves and, over -80 C to the critical region of today's
+// blends, find no point this one misses.
+constexpr double kSubstitutionTolerance = 5e-2;
 constexpr int kMaxUnknowns = kMaxComponents + 2;
 constexpr double kMaxStep = 0.5;             // in the logarithms of densities and temperature
 constexpr double kStepTolerance = 1e-10;     // on the logarithms: the next step would be ~1e-20
 constexpr double kResidualTolerance = 1e-9;  // on ln f and relative pressure, at the end
+// Newton's method stops once the residuals are this small; from 1e-6 one
+// more step would take them to rounding, so a point is never left far
+// short of what the iteration can reach.
+constexpr double kConvergedResidual = 1e-11;
 // The range in which the start by Raoult's law looks for a temperature.
 constexpr double kLowestStartK = 100;
 constexpr double kHighestStartK = 600;
+constexpr double kStartTolerance = 1e-6;  // relative, on that temperature
 
 using Vector = std::array<double, kMaxUnknowns>;
 using Matrix = std::array<Vector, kMaxUnknowns>;
@@ -158,6 +167,8 @@ class Equilibrium {
     for (int iteration = 0; iteration < kMaxIterations; ++iteration) {
       const double temperature = TemperatureOf(u, givenTemperatureK);
       if (!Evaluate(u, temperature, at)) return std::nullopt;
+      // Converged: the point just evaluated is the answer, checked as is.
+      if (LargestResidual(at) < kConvergedResidual) return Accept(u, givenTemperatureK, at);
       Vector minusE{};
       for (int i = 0; i < unknowns; ++i) minusE[static_cast<std::size_t>(i)] = -at.e[static_cast<std::size_t>(i)];
       Vector step{};
@@ -167,20 +178,29 @@ class Equilibrium {
       if (!std::isfinite(largest)) return std::nullopt;
       const double scale = largest > kMaxStep ? kMaxStep / largest : 1;
       for (int i = 0; i < unknowns; ++i) u[static_cast<std::size_t>(i)] += scale * step[static_cast<std::size_t>(i)];
-      if (largest < kStepTolerance) return Accept(u, givenTemperatureK);
+      // Steps this small no longer change the point: whatever residual
+      // rounding leaves is judged by the check.
+      if (largest < kStepTolerance) {
+        if (!Evaluate(u, TemperatureOf(u, givenTemperatureK), at)) return std::nullopt;
+        return Accept(u, givenTemperatureK, at);
+      }
     }
     return std::nullopt;
   }
 
  private:
-  // The converged point, checked afresh: equal fugacities and pressures,
-  // two distinct phases, each on a rising isotherm, the liquid the denser.
-  std::optional<MixtureSaturation> Accept(const Vector& u, double givenTemperatureK) const {
+  double LargestResidual(const Evaluation& at) const {
+    double largest = 0;
+    for (int i = 0; i < Unknowns(); ++i) largest = std::max(largest, std::abs(at.e[static_cast<std::size_t>(i)]));
+    return largest;
+  }
+
+  // The converged point, checked on its own evaluation: equal fugacities
+  // and pressures, two distinct phases, each on a rising isotherm, the
+  // liquid the denser.
+  std::optional<MixtureSaturation> Accept(const Vector& u, double givenTemperatureK, const Evaluation& at) const {
+    if (!(LargestResidual(at) < kResidualTolerance)) return std::nullopt;
     const double temperatureK = TemperatureOf(u, givenTemperatureK);
-    Evaluation at;
-    if (!Evaluate(u, temperatureK, at)) return std::nullopt;
-    for (int i = 0; i < Unknowns(); ++i)
-      if (!(std::abs(at.e[static_cast<std::size_t>(i)]) < kResidualTolerance)) return std::nullopt;
     if (!(at.givenSlope > 0) || !(at.incipientSlope > 0)) return std::nullopt;
     const double rhoGiven = std::exp(u[0]);
     double rhoIncipient = 0;
@@ -207,24 +227,29 @@ class Equilibrium {
   SaturationPoint point_;
 };
 
-// Raoult's law: the pressure of the point at T and the incipient phase's
-// composition.
+// Raoult's law: the pressure of the point at T and, when asked, the
+// incipient phase's composition.
 double RaoultPressure(const MixtureModel& model, SaturationPoint point, double temperatureK, const Amounts& z,
-                      Amounts& incipient) {
+                      Amounts* incipient = nullptr) {
+  const bool bubble = point == SaturationPoint::Bubble;
+  Amounts vapourPressures{};
   double sum = 0;
   for (int i = 0; i < model.Size(); ++i) {
-    const double p = model.ComponentVapourPressurePa(i, temperatureK);
-    sum += point == SaturationPoint::Bubble ? z[static_cast<std::size_t>(i)] * p : z[static_cast<std::size_t>(i)] / p;
-  }
-  const double pressure = point == SaturationPoint::Bubble ? sum : 1 / sum;
-  double total = 0;
-  for (int i = 0; i < model.Size(); ++i) {
-    const double ratio = model.ComponentVapourPressurePa(i, temperatureK) / pressure;
     const auto si = static_cast<std::size_t>(i);
-    incipient[si] = z[si] * (point == SaturationPoint::Bubble ? ratio : 1 / ratio);
-    total += incipient[si];
+    vapourPressures[si] = model.ComponentVapourPressurePa(i, temperatureK);
+    sum += bubble ? z[si] * vapourPressures[si] : z[si] / vapourPressures[si];
   }
-  for (double& w : incipient) w /= total;
+  const double pressure = bubble ? sum : 1 / sum;
+  if (incipient) {
+    double total = 0;
+    for (int i = 0; i < model.Size(); ++i) {
+      const auto si = static_cast<std::size_t>(i);
+      const double ratio = vapourPressures[si] / pressure;
+      (*incipient)[si] = z[si] * (bubble ? ratio : 1 / ratio);
+      total += (*incipient)[si];
+    }
+    for (double& w : *incipient) w /= total;
+  }
   return pressure;
 }
 
@@ -248,10 +273,9 @@ std::optional<Start> Substitute(const MixtureModel& model, SaturationPoint point
                                 bool pressureGiven) {
   const bool bubble = point == SaturationPoint::Bubble;
   // -d ln p / d(1/T) of Raoult's law, for the temperature steps.
-  Amounts ignored{};
   const double h = 1e-3 * s.temperatureK;
-  const double slope = pressureGiven ? std::log(RaoultPressure(model, point, s.temperatureK + h, z, ignored) /
-                                                RaoultPressure(model, point, s.temperatureK, z, ignored)) /
+  const double slope = pressureGiven ? std::log(RaoultPressure(model, point, s.temperatureK + h, z) /
+                                                RaoultPressure(model, point, s.temperatureK, z)) /
                                            (1 / s.temperatureK - 1 / (s.temperatureK + h))
                                      : 0;
   for (int step = 0; step < kSubstitutionSteps; ++step) {
@@ -322,7 +346,7 @@ std::optional<MixtureSaturation> SaturationAtTemperature(const MixtureModel& mod
                                                          double temperatureK, const Amounts& x) {
   if (!(temperatureK > 0) || !std::isfinite(temperatureK) || !ValidMoleFractions(model, x, true)) return std::nullopt;
   Amounts incipient{};
-  const double pressure = RaoultPressure(model, point, temperatureK, x, incipient);
+  const double pressure = RaoultPressure(model, point, temperatureK, x, &incipient);
   return SolveFrom(model, point, temperatureK, pressure, x, incipient, std::nullopt);
 }
 
@@ -330,19 +354,19 @@ std::optional<MixtureSaturation> SaturationAtPressure(const MixtureModel& model,
                                                       double pressurePa, const Amounts& x) {
   if (!(pressurePa > 0) || !std::isfinite(pressurePa) || !ValidMoleFractions(model, x, true)) return std::nullopt;
   // The temperature at which Raoult's law gives that pressure, by bisection
-  // on ln T: the law's pressure rises with temperature.
+  // on ln T: the law's pressure rises with temperature. A start needs no
+  // more than a part in a million.
   double low = kLowestStartK;
   double high = kHighestStartK;
-  Amounts incipient{};
-  if (!(RaoultPressure(model, point, low, x, incipient) < pressurePa &&
-        RaoultPressure(model, point, high, x, incipient) > pressurePa))
+  if (!(RaoultPressure(model, point, low, x) < pressurePa && RaoultPressure(model, point, high, x) > pressurePa))
     return std::nullopt;
-  for (int i = 0; i < 60; ++i) {
+  while (high > low * (1 + kStartTolerance)) {
     const double middle = std::sqrt(low * high);
-    (RaoultPressure(model, point, middle, x, incipient) < pressurePa ? low : high) = middle;
+    (RaoultPressure(model, point, middle, x) < pressurePa ? low : high) = middle;
   }
   const double temperature = std::sqrt(low * high);
-  RaoultPressure(model, point, temperature, x, incipient);
+  Amounts incipient{};
+  RaoultPressure(model, point, temperature, x, &incipient);
   return SolveFrom(model, point, temperature, pressurePa, x, incipient, pressurePa);
 }
 

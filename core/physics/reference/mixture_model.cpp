@@ -224,20 +224,53 @@ template Jet<2, 1> MixtureModel::ResidualDensity(const Jet<2, 1>&, const std::ar
 template ChemicalJet MixtureModel::ResidualDensity(const ChemicalJet&,
                                                    const std::array<ChemicalJet, kMaxComponents>&) const;
 
-namespace {
+// p and dp/drho along one isotherm at one composition: only delta moves,
+// so each fluid's and departure function's temperature terms are computed
+// once for every density a solver tries, and
+//   p = rho R T (1 + delta a_delta), dp/drho = R T (1 + 2 delta a_delta + delta^2 a_delta_delta).
+class MixtureModel::Isotherm {
+ public:
+  Isotherm(const MixtureModel& model, double temperatureK, const Amounts& x) : model_(model), x_(x) {
+    const std::array<double, 2> reducing = model.Reducing(x);
+    reducingVolume_ = reducing[1];
+    rt_ = model.GasConstant(x) * temperatureK;
+    const double tau = reducing[0] / temperatureK;
+    for (std::size_t i = 0; i < model.components_.size(); ++i)
+      components_[i] = model.components_[i].helmholtz.AtTau(tau);
+    for (std::size_t k = 0; k < model.pairs_.size(); ++k)
+      if (model.pairs_[k].departure) departures_[k] = model.pairs_[k].departure->AtTau(tau);
+  }
 
-// p and dp/drho along a fixed composition, from Psi_r and its first two
-// derivatives in the total density.
-PressurePoint AlongComposition(const MixtureModel& model, double temperatureK, double molarDensity, const Amounts& x) {
-  const Jet<1> rho = Jet<1>::Variable(molarDensity, 0);
-  std::array<Jet<1>, kMaxComponents> partial{};
-  for (int i = 0; i < model.Size(); ++i) partial[static_cast<std::size_t>(i)] = x[static_cast<std::size_t>(i)] * rho;
-  const Jet<1> psi = model.ResidualDensity(Jet<1>(temperatureK), partial);
-  const double rt = model.GasConstant(x) * temperatureK;
-  return {rt * (molarDensity + molarDensity * psi.Gradient(0) - psi.v), rt * (1 + molarDensity * psi.Hessian(0, 0))};
-}
+  PressurePoint At(double molarDensity) const {
+    const double delta = molarDensity * reducingVolume_;
+    double d = 0;
+    double dd = 0;
+    for (std::size_t i = 0; i < model_.components_.size(); ++i) {
+      const ResidualDerivatives r = model_.components_[i].helmholtz.Residual(*components_[i], delta);
+      d += x_[i] * r.d;
+      dd += x_[i] * r.dd;
+    }
+    for (std::size_t k = 0; k < model_.pairs_.size(); ++k) {
+      const Pair& pair = model_.pairs_[k];
+      if (!pair.departure) continue;
+      const ResidualDerivatives r = pair.departure->Residual(*departures_[k], delta);
+      const double weight =
+          pair.departureFactor * x_[static_cast<std::size_t>(pair.i)] * x_[static_cast<std::size_t>(pair.j)];
+      d += weight * r.d;
+      dd += weight * r.dd;
+    }
+    return {molarDensity * rt_ * (1 + d), rt_ * (1 + 2 * d + dd)};
+  }
 
-}  // namespace
+ private:
+  const MixtureModel& model_;
+  Amounts x_;
+  double reducingVolume_ = 0;
+  double rt_ = 0;
+  // Optional so that only the terms in use are built.
+  std::array<std::optional<TemperatureTerms>, kMaxComponents> components_;
+  std::array<std::optional<TemperatureTerms>, kMaxComponents*(kMaxComponents - 1) / 2> departures_;
+};
 
 bool ValidMoleFractions(const MixtureModel& model, const Amounts& x, bool everyComponentPresent) {
   double sum = 0;
@@ -269,7 +302,7 @@ double MixtureModel::ResidualHelmholtz(double temperatureK, double molarDensity,
 
 double MixtureModel::Pressure(double temperatureK, double molarDensity, const Amounts& x) const {
   if (!ValidState(*this, temperatureK, molarDensity, x)) return kNaN;
-  return AlongComposition(*this, temperatureK, molarDensity, x).pressure;
+  return Isotherm(*this, temperatureK, x).At(molarDensity).pressure;
 }
 
 MixtureModel::Caloric MixtureModel::CaloricAt(double temperatureK, double molarDensity, const Amounts& x) const {
@@ -388,8 +421,8 @@ std::optional<double> MixtureModel::MolarDensity(double temperatureK, double pre
     bracket.start = std::max(1 / volume, 1.01 * reducingDensity);
   }
   if (near && *near > bracket.low && *near < bracket.high) bracket.start = *near;
-  return SolveOnBranch([&](double molarDensity) { return AlongComposition(*this, temperatureK, molarDensity, x); },
-                       pressurePa, phase, bracket);
+  const Isotherm isotherm(*this, temperatureK, x);
+  return SolveOnBranch([&](double molarDensity) { return isotherm.At(molarDensity); }, pressurePa, phase, bracket);
 }
 
 }  // namespace kestrin

@@ -148,6 +148,7 @@ class MixtureModel {
     double entropy = 0;   // J/(mol K)
   };
   Caloric CaloricAt(double temperatureK, double molarDensity, const Amounts& x) const;
+  class Isotherm;
   // Tr and vr at x.
   template <class Number>
   std::array<Number, 2> Reducing(const std::array<Number, kMaxComponents>& x) const;

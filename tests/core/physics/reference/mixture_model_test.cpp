@@ -215,6 +215,31 @@ TEST_P(EqualFugacities, HoldAtBubbleAndDewPoints) {
 
 INSTANTIATE_TEST_SUITE_P(Blends, EqualFugacities, testing::Values(kR454B, kR448A, kR407C), RowName<Blend>);
 
+// A point depends on its inputs alone: the same point asked again after
+// others, at other temperatures, pressures and blends, has the same bits.
+TEST(MixtureEquilibrium, SameInputsGiveTheSameBits) {
+  const MixtureModel model = Model(kR448A.components);
+  const Amounts x = model.MoleFractions(kR448A.massFractions);
+  const MixtureModel other = Model(kR454B.components);
+  const Amounts y = other.MoleFractions(kR454B.massFractions);
+  const auto first = SaturationAtTemperature(model, SaturationPoint::Dew, 268.15, x);
+  const auto firstAtPressure = SaturationAtPressure(model, SaturationPoint::Bubble, 1.5e6, x);
+  ASSERT_TRUE(first && firstAtPressure);
+  for (double t : {230.0, 300.0, 330.0}) {
+    SaturationAtTemperature(model, SaturationPoint::Bubble, t, x);
+    SaturationAtTemperature(other, SaturationPoint::Dew, t, y);
+    SaturationAtPressure(model, SaturationPoint::Dew, t * 1e4, x);
+  }
+  const auto again = SaturationAtTemperature(model, SaturationPoint::Dew, 268.15, x);
+  const auto againAtPressure = SaturationAtPressure(model, SaturationPoint::Bubble, 1.5e6, x);
+  ASSERT_TRUE(again && againAtPressure);
+  EXPECT_EQ(again->pressurePa, first->pressurePa);
+  EXPECT_EQ(again->liquidMolarDensity, first->liquidMolarDensity);
+  EXPECT_EQ(again->liquid, first->liquid);
+  EXPECT_EQ(againAtPressure->temperatureK, firstAtPressure->temperatureK);
+  EXPECT_EQ(againAtPressure->vapour, firstAtPressure->vapour);
+}
+
 // Where there is no two-phase point, or no valid input, the answer is none:
 // never a number that is not a solution.
 TEST(MixtureEquilibrium, RefusesWhatHasNoSolution) {
