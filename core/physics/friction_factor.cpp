@@ -1,6 +1,7 @@
 #include "core/physics/friction_factor.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace kestrin {
 namespace {
@@ -43,6 +44,10 @@ float FrictionFactor(double relativeRoughness, double reynolds) {
 
 double ReynoldsNumber(double massFlowLbPerHour, double viscosity, double diameterFt) {
   return massFlowLbPerHour / (viscosity * diameterFt);
+}
+
+double PhysicalReynoldsNumber(double massFlowLbPerHour, double viscosity, double diameterFt) {
+  return 4 * massFlowLbPerHour / (std::numbers::pi * viscosity * diameterFt);
 }
 
 double RelativeRoughness(double diameterFt) { return kRoughnessFt / diameterFt; }

@@ -15,6 +15,9 @@ float FrictionFactor(double relativeRoughness, double reynolds);
 // The program's Reynolds number: mass flow (lb/h) over viscosity (lb/(ft h))
 // times inside diameter (ft), without the 4/pi of the textbook form.
 double ReynoldsNumber(double massFlowLbPerHour, double viscosity, double diameterFt);
+// The physical Reynolds number rho V D / mu = 4 m / (pi D mu), which the
+// reference equations' viscosities are meant for.
+double PhysicalReynoldsNumber(double massFlowLbPerHour, double viscosity, double diameterFt);
 double RelativeRoughness(double diameterFt);
 // The friction rule of every line: 64 / Re up to the laminar limit,
 // FrictionFactor above it.

@@ -254,7 +254,11 @@ DesignCase CapacityDesignCase(const CapacityConditions& conditions, double evapo
 Outcome<double> TargetDropPsi(const CapacityConditions& conditions, double evaporatingF) {
   const DesignCase line = CapacityDesignCase(conditions, evaporatingF);
   const std::unique_ptr<const SaturationCurve> curve = SaturationCurveOf(line, conditions.line);
-  const double t = conditions.line == LineType::Suction ? evaporatingF : conditions.condensingF;
+  // The liquid line's saturation is the bubble point of the condensing
+  // pressure, below the condensing temperature by a blend's glide.
+  const double t = conditions.line == LineType::Suction  ? evaporatingF
+                   : conditions.line == LineType::Liquid ? curve->CondenserLiquidF(conditions.condensingF)
+                                                         : conditions.condensingF;
   const double slope =
       (curve->PressurePsia(t + kSlopeStepF) - curve->PressurePsia(t - kSlopeStepF)) / (2 * kSlopeStepF);
   if (!std::isfinite(slope) || slope <= 0) return Problem(CapacityProblem::NoSaturationSlope);

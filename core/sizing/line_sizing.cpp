@@ -142,7 +142,11 @@ LineEvaluation EvaluateSize(const DesignCase& designCase, const FluidState& flow
   e.series = designCase.tubes.series;
   e.sizeIndex = sizeIndex;
   const double d = TubeInsideDiameter(designCase.tubes.series, sizeIndex);
-  e.reynolds = ReynoldsNumber(flow.massFlowLbPerHour, flow.viscosity, d);
+  // The correlations' results were always read with the program's own
+  // Reynolds number; the reference equations take the physical one.
+  const bool reference = PropertySourceFor(designCase.refrigerant, designCase.properties) == PropertySource::Reference;
+  e.reynolds = reference ? PhysicalReynoldsNumber(flow.massFlowLbPerHour, flow.viscosity, d)
+                         : ReynoldsNumber(flow.massFlowLbPerHour, flow.viscosity, d);
   e.frictionFactor = DarcyFrictionFactor(RelativeRoughness(d), e.reynolds);
   e.equivalentLengthFt = designCase.totalLengthFt + FittingLength(designCase.fittings, sizeIndex) +
                          RiserAllowance(designCase.riserLengthFt, sizeIndex);

@@ -238,15 +238,22 @@ class SettingsDialogsTest : public QObject {
     QCOMPARE(StoredPropertySource(), PropertySource::Correlations);
   }
 
-  // The new refrigerants follow the four in the list and size like them.
+  // The new refrigerants follow the four in the list, today's blends last,
+  // and size like them; a blend shows its glide beside the sizing.
   void newRefrigerantsFollowTheFourAndSize() {
     const QComboBox* list = window_->findChild<QComboBox*>(u"Cmbrt"_s);
-    QCOMPARE(Items(list), (QStringList{u"R22"_s, u"R134a"_s, u"R407C"_s, u"R404A"_s, u"R410A"_s, u"R32"_s, u"R1234yf"_s,
-                                       u"R290"_s, u"R507A"_s}));
-    TypedCase r32 = SuctionCaseIP();
-    r32.refrigerant = u"R32"_s;
-    QVERIFY(TypeCase(window_.get(), r32));
-    CalculateQuietly();
+    QCOMPARE(Items(list),
+             (QStringList{u"R22"_s, u"R134a"_s, u"R407C"_s, u"R404A"_s, u"R410A"_s, u"R32"_s, u"R1234yf"_s, u"R290"_s,
+                          u"R507A"_s, u"R454B"_s, u"R513A"_s, u"R452B"_s, u"R448A"_s, u"R449A"_s, u"R1234ze(E)"_s}));
+    for (const QString& name : {u"R32"_s, u"R454B"_s, u"R448A"_s}) {
+      TypedCase typed = SuctionCaseIP();
+      typed.refrigerant = name;
+      QVERIFY(TypeCase(window_.get(), typed));
+      CalculateQuietly();
+      QVERIFY2(!window_->outputTexts().lineSize.isEmpty(), qPrintable(name));
+      const QString glide = window_->findChild<QLabel*>(u"Lblglide"_s)->text();
+      QCOMPARE(glide.isEmpty(), name == u"R32"_s);
+    }
   }
 
   // The tube series: a real change empties the outputs and keeps the

@@ -1,5 +1,6 @@
 #include "core/sizing/reference_line_fluids.h"
 
+#include "core/physics/glide.h"
 #include "core/physics/property_units.h"
 #include "core/physics/reference/reference_fluid.h"
 #include "core/physics/refrigerant_properties.h"
@@ -30,8 +31,9 @@ double LbPerCubicFoot(double kgPerCubicMetre) { return kgPerCubicMetre / kKgPerC
 
 // Each state sits where the model puts it: suction gas without superheat on
 // the dew line of the evaporating temperature (not the bubble line, which a
-// blend's glide moves), liquid on the bubble line of condensing less
-// subcooling, and the three lines share one refrigerating effect.
+// blend's glide moves), liquid on the bubble line at the bubble point of the
+// condensing pressure less subcooling, and the three lines share one
+// refrigerating effect.
 TEST(ReferenceLineFluids, StatesSitOnTheirSaturationLines) {
   for (const Refrigerant r : kEveryRefrigerant) {
     SCOPED_TRACE(RefrigerantName(r).toStdString());
@@ -46,7 +48,8 @@ TEST(ReferenceLineFluids, StatesSitOnTheirSaturationLines) {
 
     const SaturatedStates evaporating = *FluidOf(r).Saturation(KelvinFromFahrenheit(c.evaporatingF));
     EXPECT_NEAR(suction.value().density, LbPerCubicFoot(evaporating.vapourDensity), 1e-4 * suction.value().density);
-    const SaturatedStates liquidLine = *FluidOf(r).Saturation(KelvinFromFahrenheit(c.condensingF - c.subcoolF));
+    const double condenserLiquidK = *BubblePointAtDewPressureK(FluidOf(r), KelvinFromFahrenheit(c.condensingF));
+    const SaturatedStates liquidLine = *FluidOf(r).Saturation(condenserLiquidK - c.subcoolF / 1.8);
     EXPECT_NEAR(liquid.value().density, LbPerCubicFoot(liquidLine.liquidDensity), 1e-9 * liquid.value().density);
 
     EXPECT_DOUBLE_EQ(suction.value().refrigeratingEffect, liquid.value().refrigeratingEffect);
@@ -79,7 +82,9 @@ TEST(ReferenceLineFluids, HotGasIsLighterThanTheIsentropicEnd) {
 // R22, R134a, R407C and R404A from both sources, where the two models look
 // at the same states (saturated suction gas; the correlations run 1 F and
 // 2 F off the reference model's temperatures): refrigerating effect and
-// densities agree to a few per cent. The correlations' viscosities stray
+// densities agree to a few per cent; a little more for R407C, whose liquid
+// on reference properties leaves the condenser at the bubble point of the
+// condensing pressure, its glide (about 5 K) colder. The correlations' viscosities stray
 // further (R404A's vapour viscosity is twice the reference value), so they
 // are held only to a factor of two, which still catches a unit slip; the
 // correlations' hot gas viscosity is a value of their own, some thirty times
@@ -98,7 +103,7 @@ TEST(ReferenceLineFluids, AgreeWithTheCorrelationsWhereTheyDescribeTheSameState)
       const FluidState& a = fromCorrelations.value();
       const FluidState& b = fromReference.value();
       if (line == LineType::Suction) {
-        EXPECT_NEAR(b.refrigeratingEffect / a.refrigeratingEffect, 1, 0.05);
+        EXPECT_NEAR(b.refrigeratingEffect / a.refrigeratingEffect, 1, 0.06);
       }
       if (line != LineType::Discharge) {
         EXPECT_NEAR(b.density / a.density, 1, 0.06);
