@@ -14,9 +14,10 @@
 namespace kestrin {
 namespace {
 
-constexpr Refrigerant kEveryRefrigerant[] = {Refrigerant::R22,     Refrigerant::R134a, Refrigerant::R407C,
-                                             Refrigerant::R404A,   Refrigerant::R410A, Refrigerant::R32,
-                                             Refrigerant::R1234yf, Refrigerant::R290,  Refrigerant::R507A};
+constexpr Refrigerant kEveryRefrigerant[] = {
+    Refrigerant::R22,   Refrigerant::R134a,   Refrigerant::R407C, Refrigerant::R404A, Refrigerant::R410A,
+    Refrigerant::R32,   Refrigerant::R1234yf, Refrigerant::R290,  Refrigerant::R507A, Refrigerant::R454B,
+    Refrigerant::R513A, Refrigerant::R452B,   Refrigerant::R448A, Refrigerant::R449A, Refrigerant::R1234zeE};
 
 DesignCase ReferenceCase(Refrigerant refrigerant, LineType line) {
   DesignCase c = samples::TwentyTonR22(line);
