@@ -25,16 +25,20 @@ void DesignRun(benchmark::State& state, Refrigerant refrigerant, LineType line, 
 }
 
 // The three lines of one circuit sized in turn. Each iteration moves the
-// evaporating temperature a little, so that no bubble or dew point is found
-// already solved: the cost of a case the program has not seen.
+// evaporating and condensing temperatures a little, so that no bubble or dew
+// point is found already solved: the cost of a case the program has not
+// seen.
 void ThreeLineDesignRun(benchmark::State& state, Refrigerant refrigerant, PropertySource source) {
   DesignCase c = samples::TwentyTonR22(LineType::Suction);
   c.refrigerant = refrigerant;
   c.properties = source;
   const double evaporatingF = c.evaporatingF;
+  const double condensingF = c.condensingF;
   int iteration = 0;
   for (auto _ : state) {
-    c.evaporatingF = evaporatingF + 1e-6 * (++iteration % 1000000);
+    const double nudge = 1e-6 * (++iteration % 1000000);
+    c.evaporatingF = evaporatingF + nudge;
+    c.condensingF = condensingF + nudge;
     for (const LineType line : {LineType::Suction, LineType::Discharge, LineType::Liquid}) {
       c.line = line;
       benchmark::DoNotOptimize(SizeLineDesign(ProfileOf(line), c, c.capacityTons));
