@@ -94,7 +94,8 @@ QString BlendFluid::EquationSource() const {
   }
   return QStringLiteral(
              "multi-fluid mixture model of %1 (mass), reducing functions of O. Kunz and W. Wagner, "
-             "J. Chem. Eng. Data 57 (2012) 3032-3091, with the binary parameters of data/fluids/mixture-pairs.json")
+             "J. Chem. Eng. Data 57 (2012) 3032-3091, with the published binary parameters of each pair "
+             "(E. W. Lemmon and R. T. Jacobsen 2004; I. H. Bell 2022, 2023, 2025)")
       .arg(parts.join(QStringLiteral(", ")));
 }
 
