@@ -138,6 +138,13 @@ TEST(ReferenceLineFluids, RefusesTemperaturesTheEquationIsNotUsedAt) {
        "136.9 C (278.3 F)"},
       {"hot gas above the range", Refrigerant::R32, LineType::Discharge, -40, 149, 45, 0, DesignField::Condensing,
        "161.9 C (323.3 F)"},
+      // A blend's limit is 5 K below the top of the two-phase region its
+      // bubble and dew points solve in.
+      {"blend condensing near its two-phase top", Refrigerant::R454B, LineType::Liquid, 40, 158, 10, 10,
+       DesignField::Condensing, "67.2 C (153.0 F)"},
+      // The coldest any of R448A's components is described at: R125's triple point.
+      {"blend liquid below the range", Refrigerant::R448A, LineType::Liquid, 40, 100, 0, 300, DesignField::Subcool,
+       "-100.6 C (-149.1 F)"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
