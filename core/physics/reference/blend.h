@@ -58,8 +58,7 @@ class Blend {
   double Entropy(double temperatureK, double density) const;
 
  private:
-  Blend(MixtureModel model, const Amounts& x)
-      : model_(std::move(model)), x_(x), memo_(std::make_shared<Memo>()) {}
+  Blend(MixtureModel model, const Amounts& x) : model_(std::move(model)), x_(x), memo_(std::make_shared<Memo>()) {}
 
   // Which point, and whether at a given temperature or pressure.
   enum class Question { BubbleAtT, DewAtT, BubbleAtP, DewAtP };

@@ -1,8 +1,8 @@
 #include "core/physics/reference/blend_fluid.h"
 
 #include "core/physics/reference/json_field_reader.h"
-#include "core/physics/reference/reference_state.h"
 #include "core/physics/reference/mixture_equilibrium.h"
+#include "core/physics/reference/reference_state.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -41,11 +41,11 @@ std::optional<std::vector<BlendRecipe>> ParseBlendRecipes(const QByteArray& json
   std::vector<BlendRecipe> recipes;
   const QJsonValue blends = document.object().value(QStringLiteral("blends"));
   if (!blends.isArray()) reader.Fail(QStringLiteral("missing array \"blends\""));
-  for (const QJsonValue& entry : blends.toArray()) {
+  for (const auto& entry : blends.toArray()) {
     const QJsonObject object = entry.toObject();
     BlendRecipe recipe;
     recipe.name = reader.Text(object, QStringLiteral("name"));
-    for (const QJsonValue& component : object.value(QStringLiteral("components")).toArray())
+    for (const auto& component : object.value(QStringLiteral("components")).toArray())
       recipe.components << component.toString();
     recipe.massPercent = reader.Numbers(object, QStringLiteral("massPercent"), recipe.components.size());
     if (recipe.components.size() < 2 || recipe.components.size() > kMaxComponents)

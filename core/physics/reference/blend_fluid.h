@@ -78,7 +78,6 @@ class BlendFluid final : public ReferenceFluid {
   mutable std::once_flag topFound_;
   mutable double criticalTemperatureK_ = 0;
   mutable double criticalPressurePa_ = 0;
-
 };
 
 }  // namespace kestrin
