@@ -1,8 +1,10 @@
 // What a blend's bubble and dew points cost on the multi-fluid mixture
 // model: the two-component R454B and the five-component R448A, at a given
-// temperature and at a given pressure.
+// temperature and at a given pressure from Raoult's law, and the one-off
+// trace of each blend's bubble and dew lines up to its critical point.
 
 #include "core/physics/reference/mixture_equilibrium.h"
+#include "core/physics/reference/phase_envelope.h"
 
 #include <benchmark/benchmark.h>
 
@@ -41,6 +43,21 @@ BENCHMARK_CAPTURE(SaturationPoint, R454BDewAtTemperature, &kR454B, false)->Unit(
 BENCHMARK_CAPTURE(SaturationPoint, R454BBubbleAtPressure, &kR454B, true)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SaturationPoint, R448ADewAtTemperature, &kR448A, false)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(SaturationPoint, R448ABubbleAtPressure, &kR448A, true)->Unit(benchmark::kMicrosecond);
+
+// Every bubble and dew point a blend's trace solves on its way from the
+// cold end to the critical point: paid once per blend.
+void TraceToTheCriticalPoint(benchmark::State& state, const Blend* blend) {
+  const std::optional<MixtureModel> model = MixtureModel::Of(blend->components, nullptr);
+  if (!model) {
+    state.SkipWithError("no model");
+    return;
+  }
+  const Amounts x = model->MoleFractions(blend->massFractions);
+  for (auto _ : state) benchmark::DoNotOptimize(PhaseEnvelope::Trace(*model, x));
+}
+
+BENCHMARK_CAPTURE(TraceToTheCriticalPoint, R454B, &kR454B)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(TraceToTheCriticalPoint, R448A, &kR448A)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kestrin

@@ -54,14 +54,32 @@ std::optional<MixtureSaturation> Blend::Point(Question question, double value) c
   const std::lock_guard lock(memo_->mutex);
   const auto key = std::make_pair(question, value);
   if (const auto found = memo_->answers.find(key); found != memo_->answers.end()) return found->second;
-  const bool bubble = question == Question::BubbleAtT || question == Question::BubbleAtP;
-  const SaturationPoint point = bubble ? SaturationPoint::Bubble : SaturationPoint::Dew;
-  const std::optional<MixtureSaturation> solved = question == Question::BubbleAtT || question == Question::DewAtT
-                                                      ? SaturationAtTemperature(model_, point, value, x_)
-                                                      : SaturationAtPressure(model_, point, value, x_);
+  const std::optional<MixtureSaturation> solved = Solve(question, value);
   if (memo_->answers.size() >= kMemoLimit) memo_->answers.clear();
   memo_->answers.emplace(key, solved);
   return solved;
+}
+
+std::optional<MixtureSaturation> Blend::Solve(Question question, double value) const {
+  const bool bubble = question == Question::BubbleAtT || question == Question::BubbleAtP;
+  const SaturationPoint point = bubble ? SaturationPoint::Bubble : SaturationPoint::Dew;
+  const bool atTemperature = question == Question::BubbleAtT || question == Question::DewAtT;
+  const PhaseEnvelope& envelope = Envelope();
+  const std::vector<MixtureSaturation> starts =
+      atTemperature ? envelope.StartsAtTemperature(point, value) : envelope.StartsAtPressure(point, value);
+  for (const MixtureSaturation& start : starts) {
+    std::optional<MixtureSaturation> solved = atTemperature
+                                                  ? SaturationAtTemperatureFrom(model_, point, value, x_, start)
+                                                  : SaturationAtPressureFrom(model_, point, value, x_, start);
+    if (solved) return solved;
+  }
+  return atTemperature ? SaturationAtTemperature(model_, point, value, x_)
+                       : SaturationAtPressure(model_, point, value, x_);
+}
+
+const PhaseEnvelope& Blend::Envelope() const {
+  std::call_once(memo_->traced, [this] { memo_->envelope = PhaseEnvelope::Trace(model_, x_); });
+  return memo_->envelope;
 }
 
 std::optional<SaturatedStates> Blend::Saturation(double temperatureK) const {

@@ -8,10 +8,13 @@
 // Bubble and dew points cost a Newton solve each, and a sizing run asks the
 // same few again and again (every line starts from the same circuit): each
 // answer is kept, keyed by the exact question, so the same inputs still give
-// the same bits whatever was asked before.
+// the same bits whatever was asked before. Each solve starts from the
+// blend's own bubble and dew lines, traced once up to its critical point,
+// and from Raoult's law where that start does not lead to a point.
 
 #include "core/physics/reference/mixture_equilibrium.h"
 #include "core/physics/reference/mixture_model.h"
+#include "core/physics/reference/phase_envelope.h"
 #include "core/physics/reference/reference_fluid.h"
 
 #include <QString>
@@ -35,6 +38,12 @@ class Blend {
   const MixtureModel& Model() const { return model_; }
   const Amounts& MoleFractions() const { return x_; }
   double MolarMass() const;  // kg/mol
+
+  // The critical point of the blend's composition: the top of its two-phase
+  // region, where the traced bubble and dew lines end, K and Pa; NaN when
+  // they could not be traced.
+  double CriticalTemperatureK() const { return Envelope().TopTemperatureK(); }
+  double CriticalPressurePa() const { return Envelope().TopPressurePa(); }
 
   // The bubble and dew pressures at T, the bubble-point liquid's and the
   // dew-point vapour's densities (kg/m3); none where either point has no
@@ -63,14 +72,18 @@ class Blend {
   // Which point, and whether at a given temperature or pressure.
   enum class Question { BubbleAtT, DewAtT, BubbleAtP, DewAtP };
   std::optional<MixtureSaturation> Point(Question question, double value) const;
+  std::optional<MixtureSaturation> Solve(Question question, double value) const;
+  const PhaseEnvelope& Envelope() const;
 
   MixtureModel model_;
   Amounts x_{};
   double enthalpyOffset_ = 0;  // J/kg
   double entropyOffset_ = 0;   // J/(kg K)
-  // The answers solved so far; shared by the copies of one blend, which
-  // all give the same answers.
+  // The traced lines and the answers solved so far; shared by the copies
+  // of one blend, which all give the same answers.
   struct Memo {
+    std::once_flag traced;
+    PhaseEnvelope envelope;
     std::mutex mutex;
     std::map<std::pair<Question, double>, std::optional<MixtureSaturation>> answers;
   };

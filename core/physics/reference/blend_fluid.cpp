@@ -1,7 +1,6 @@
 #include "core/physics/reference/blend_fluid.h"
 
 #include "core/physics/reference/json_field_reader.h"
-#include "core/physics/reference/mixture_equilibrium.h"
 #include "core/physics/reference/reference_state.h"
 
 #include <QJsonArray>
@@ -16,11 +15,6 @@ namespace kestrin {
 namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-// The two-phase region's top is searched between a temperature every blend
-// boils at and this far above the reducing temperature, to this width.
-constexpr double kSurelyTwoPhaseK = 273.15;
-constexpr double kTopSearchAboveReducingK = 40;
-constexpr double kTopSearchWidthK = 1e-4;
 // The isentropic end is found to this entropy, J/(kg K), in this many
 // secant steps.
 constexpr double kEntropyTolerance = 1e-9;
@@ -99,34 +93,9 @@ QString BlendFluid::EquationSource() const {
       .arg(parts.join(QStringLiteral(", ")));
 }
 
-// The blend's bubble and dew lines meet at its critical point; the highest
-// temperature at which the model still has both is taken for it.
-void BlendFluid::FindTwoPhaseTop() const {
-  const auto twoPhase = [this](double t) {
-    return SaturationAtTemperature(blend_.Model(), SaturationPoint::Bubble, t, blend_.MoleFractions()) &&
-           SaturationAtTemperature(blend_.Model(), SaturationPoint::Dew, t, blend_.MoleFractions());
-  };
-  double low = kSurelyTwoPhaseK;
-  double high = blend_.Model().ReducingTemperatureK(blend_.MoleFractions()) + kTopSearchAboveReducingK;
-  while (high - low > kTopSearchWidthK) {
-    const double middle = (low + high) / 2;
-    (twoPhase(middle) ? low : high) = middle;
-  }
-  criticalTemperatureK_ = low;
-  const std::optional<MixtureSaturation> top =
-      SaturationAtTemperature(blend_.Model(), SaturationPoint::Dew, low, blend_.MoleFractions());
-  criticalPressurePa_ = top ? top->pressurePa : kNaN;
-}
+double BlendFluid::CriticalTemperatureK() const { return blend_.CriticalTemperatureK(); }
 
-double BlendFluid::CriticalTemperatureK() const {
-  std::call_once(topFound_, [this] { FindTwoPhaseTop(); });
-  return criticalTemperatureK_;
-}
-
-double BlendFluid::CriticalPressurePa() const {
-  std::call_once(topFound_, [this] { FindTwoPhaseTop(); });
-  return criticalPressurePa_;
-}
+double BlendFluid::CriticalPressurePa() const { return blend_.CriticalPressurePa(); }
 
 double BlendFluid::CriticalDensity() const {
   return blend_.Model().ReducingMolarDensity(blend_.MoleFractions()) * blend_.MolarMass();

@@ -9,7 +9,6 @@
 
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -66,18 +65,11 @@ class BlendFluid final : public ReferenceFluid {
  private:
   BlendFluid(QString name, Blend blend) : name_(std::move(name)), blend_(std::move(blend)) {}
 
-  void FindTwoPhaseTop() const;
-
   QString name_;
   Blend blend_;
   double minimumTemperatureK_ = 0;
   double maximumTemperatureK_ = 0;
   double maximumPressurePa_ = 0;
-
-  // Found on first use: the search costs some forty solves.
-  mutable std::once_flag topFound_;
-  mutable double criticalTemperatureK_ = 0;
-  mutable double criticalPressurePa_ = 0;
 };
 
 }  // namespace kestrin

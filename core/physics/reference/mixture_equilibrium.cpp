@@ -324,20 +324,41 @@ std::optional<Start> Substitute(const MixtureModel& model, SaturationPoint point
   return s;
 }
 
+// Newton's method from a start: the phase of composition z and the
+// incipient phase, both densities and, at a given pressure, the temperature.
+std::optional<MixtureSaturation> Newton(const MixtureModel& model, SaturationPoint point, const Amounts& z,
+                                        std::optional<double> givenPressure, const Start& start) {
+  const Equilibrium equilibrium(model, point, z, givenPressure);
+  Vector u{};
+  u[0] = std::log(start.givenDensity);
+  for (int i = 0; i < model.Size(); ++i)
+    u[static_cast<std::size_t>(i) + 1] =
+        std::log(start.incipient[static_cast<std::size_t>(i)] * start.incipientDensity);
+  if (givenPressure) u[static_cast<std::size_t>(model.Size()) + 1] = std::log(start.temperatureK);
+  return equilibrium.Solve(u, start.temperatureK);
+}
+
 std::optional<MixtureSaturation> SolveFrom(const MixtureModel& model, SaturationPoint point, double temperatureK,
                                            double pressurePa, const Amounts& z, const Amounts& incipient,
                                            std::optional<double> givenPressure) {
   const std::optional<Start> start =
       Substitute(model, point, Start{temperatureK, pressurePa, 0, 0, incipient}, z, givenPressure.has_value());
   if (!start) return std::nullopt;
-  const Equilibrium equilibrium(model, point, z, givenPressure);
-  Vector u{};
-  u[0] = std::log(start->givenDensity);
-  for (int i = 0; i < model.Size(); ++i)
-    u[static_cast<std::size_t>(i) + 1] =
-        std::log(start->incipient[static_cast<std::size_t>(i)] * start->incipientDensity);
-  if (givenPressure) u[static_cast<std::size_t>(model.Size()) + 1] = std::log(start->temperatureK);
-  return equilibrium.Solve(u, start->temperatureK);
+  return Newton(model, point, z, givenPressure, *start);
+}
+
+// A known point as Newton's start: its densities and incipient composition
+// as they are, at its own temperature unless that is the one given.
+std::optional<Start> StartOf(const MixtureModel& model, SaturationPoint point, const MixtureSaturation& known,
+                             double temperatureK) {
+  const bool bubble = point == SaturationPoint::Bubble;
+  Start s{temperatureK, known.pressurePa, bubble ? known.liquidMolarDensity : known.vapourMolarDensity,
+          bubble ? known.vapourMolarDensity : known.liquidMolarDensity, bubble ? known.vapour : known.liquid};
+  if (!(s.temperatureK > 0) || !std::isfinite(s.temperatureK) || !(s.givenDensity > 0) ||
+      !std::isfinite(s.givenDensity) || !(s.incipientDensity > 0) || !std::isfinite(s.incipientDensity) ||
+      !ValidMoleFractions(model, s.incipient, true))
+    return std::nullopt;
+  return s;
 }
 
 }  // namespace
@@ -368,6 +389,24 @@ std::optional<MixtureSaturation> SaturationAtPressure(const MixtureModel& model,
   Amounts incipient{};
   RaoultPressure(model, point, temperature, x, &incipient);
   return SolveFrom(model, point, temperature, pressurePa, x, incipient, pressurePa);
+}
+
+std::optional<MixtureSaturation> SaturationAtTemperatureFrom(const MixtureModel& model, SaturationPoint point,
+                                                             double temperatureK, const Amounts& x,
+                                                             const MixtureSaturation& start) {
+  if (!(temperatureK > 0) || !std::isfinite(temperatureK) || !ValidMoleFractions(model, x, true)) return std::nullopt;
+  const std::optional<Start> s = StartOf(model, point, start, temperatureK);
+  if (!s) return std::nullopt;
+  return Newton(model, point, x, std::nullopt, *s);
+}
+
+std::optional<MixtureSaturation> SaturationAtPressureFrom(const MixtureModel& model, SaturationPoint point,
+                                                          double pressurePa, const Amounts& x,
+                                                          const MixtureSaturation& start) {
+  if (!(pressurePa > 0) || !std::isfinite(pressurePa) || !ValidMoleFractions(model, x, true)) return std::nullopt;
+  const std::optional<Start> s = StartOf(model, point, start, start.temperatureK);
+  if (!s) return std::nullopt;
+  return Newton(model, point, x, pressurePa, *s);
 }
 
 }  // namespace kestrin

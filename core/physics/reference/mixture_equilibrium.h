@@ -4,7 +4,7 @@
 // a given temperature or pressure. Solved by Newton's method on equal
 // fugacities of every component and equal pressures, with the Jacobian from
 // the model's automatic derivatives, from a start by Raoult's law on the
-// components' vapour pressures.
+// components' vapour pressures, or from a known point near the one asked.
 
 #include "core/physics/reference/mixture_model.h"
 
@@ -34,5 +34,17 @@ std::optional<MixtureSaturation> SaturationAtTemperature(const MixtureModel& mod
                                                          double temperatureK, const Amounts& x);
 std::optional<MixtureSaturation> SaturationAtPressure(const MixtureModel& model, SaturationPoint point,
                                                       double pressurePa, const Amounts& x);
+
+// The same point by Newton's method alone, from `start`: a point of the same
+// kind near the one asked (its densities, incipient composition and, at a
+// given pressure, its temperature). Near the critical point, where the
+// start by Raoult's law is too far away, a neighbour on the same line
+// still leads there. The same checks hold: none unless converged.
+std::optional<MixtureSaturation> SaturationAtTemperatureFrom(const MixtureModel& model, SaturationPoint point,
+                                                             double temperatureK, const Amounts& x,
+                                                             const MixtureSaturation& start);
+std::optional<MixtureSaturation> SaturationAtPressureFrom(const MixtureModel& model, SaturationPoint point,
+                                                          double pressurePa, const Amounts& x,
+                                                          const MixtureSaturation& start);
 
 }  // namespace kestrin

@@ -138,10 +138,10 @@ TEST(ReferenceLineFluids, RefusesTemperaturesTheEquationIsNotUsedAt) {
        "136.9 C (278.3 F)"},
       {"hot gas above the range", Refrigerant::R32, LineType::Discharge, -40, 149, 45, 0, DesignField::Condensing,
        "161.9 C (323.3 F)"},
-      // A blend's limit is 5 K below the top of the two-phase region its
-      // bubble and dew points solve in.
-      {"blend condensing near its two-phase top", Refrigerant::R454B, LineType::Liquid, 40, 158, 10, 10,
-       DesignField::Condensing, "67.2 C (153.0 F)"},
+      // A blend's limit is 5 K below the critical point of its composition,
+      // where its bubble and dew lines meet: R454B's at 78.3 C on the model.
+      {"blend condensing near its critical point", Refrigerant::R454B, LineType::Liquid, 40, 165, 10, 10,
+       DesignField::Condensing, "73.3 C (163.9 F)"},
       // The coldest any of R448A's components is described at: R125's triple point.
       {"blend liquid below the range", Refrigerant::R448A, LineType::Liquid, 40, 100, 0, 300, DesignField::Subcool,
        "-100.6 C (-149.1 F)"},

@@ -240,6 +240,34 @@ TEST(MixtureEquilibrium, SameInputsGiveTheSameBits) {
   EXPECT_EQ(againAtPressure->vapour, firstAtPressure->vapour);
 }
 
+// Newton's method from a neighbouring point of the same kind finds the point
+// Raoult's law leads to, at a given temperature and at a given pressure;
+// from a start with no point nearby, or no valid start, it finds none.
+TEST(MixtureEquilibrium, StartFromANeighbourFindsTheSamePoint) {
+  const MixtureModel model = Model(kR448A.components);
+  const Amounts x = model.MoleFractions(kR448A.massFractions);
+  for (SaturationPoint point : {SaturationPoint::Bubble, SaturationPoint::Dew}) {
+    const auto neighbour = SaturationAtTemperature(model, point, 290, x);
+    const auto atTemperature = SaturationAtTemperature(model, point, 293, x);
+    ASSERT_TRUE(neighbour && atTemperature);
+    const auto fromNeighbour = SaturationAtTemperatureFrom(model, point, 293, x, *neighbour);
+    ASSERT_TRUE(fromNeighbour.has_value());
+    EXPECT_NEAR(fromNeighbour->pressurePa / atTemperature->pressurePa, 1, 1e-10);
+    EXPECT_NEAR(fromNeighbour->liquidMolarDensity / atTemperature->liquidMolarDensity, 1, 1e-10);
+    EXPECT_NEAR(fromNeighbour->vapour[0], atTemperature->vapour[0], 1e-10);
+    const auto atPressure = SaturationAtPressure(model, point, atTemperature->pressurePa, x);
+    const auto atPressureFromNeighbour =
+        SaturationAtPressureFrom(model, point, atTemperature->pressurePa, x, *neighbour);
+    ASSERT_TRUE(atPressure && atPressureFromNeighbour);
+    EXPECT_NEAR(atPressureFromNeighbour->temperatureK, atPressure->temperatureK, 1e-8);
+    EXPECT_NEAR(atPressureFromNeighbour->temperatureK, 293, 1e-8);
+    EXPECT_FALSE(SaturationAtTemperatureFrom(model, point, 400, x, *neighbour).has_value());  // above critical
+    MixtureSaturation broken = *neighbour;
+    broken.vapourMolarDensity = -1;
+    EXPECT_FALSE(SaturationAtTemperatureFrom(model, point, 293, x, broken).has_value());
+  }
+}
+
 // Where there is no two-phase point, or no valid input, the answer is none:
 // never a number that is not a solution.
 TEST(MixtureEquilibrium, RefusesWhatHasNoSolution) {
