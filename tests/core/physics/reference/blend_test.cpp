@@ -132,6 +132,25 @@ TEST(Blend, DensityRefusesThePhaseOnTheWrongSideOfTheBoundary) {
   EXPECT_TRUE(std::isnan(blend.Entropy(std::numeric_limits<double>::quiet_NaN(), 10)));
 }
 
+// A blend keeps the points it has solved: a blend that has answered many
+// other questions gives the same bits as a new one.
+TEST(Blend, KeptAnswersHaveTheBitsOfANewSolve) {
+  const Blend busy = R454B();
+  for (double t = 230; t < 340; t += 7.3) {
+    (void)busy.Saturation(t);
+    (void)busy.DewTemperature(1e5 * (t - 200) / 10);
+  }
+  const Blend fresh = R454B();
+  for (const double t : {250.0, 273.15, 318.15}) {
+    const SaturatedStates a = *busy.Saturation(t);
+    const SaturatedStates b = *fresh.Saturation(t);
+    EXPECT_EQ(a.bubblePressurePa, b.bubblePressurePa) << t;
+    EXPECT_EQ(a.dewPressurePa, b.dewPressurePa) << t;
+    EXPECT_EQ(a.liquidDensity, b.liquidDensity) << t;
+    EXPECT_EQ(*busy.BubbleTemperature(a.dewPressurePa), *fresh.BubbleTemperature(b.dewPressurePa)) << t;
+  }
+}
+
 // Today's blends at their nominal compositions: every bubble and dew point
 // from -70 C to +60 C solves at its temperature, and the points at the
 // other's pressure solve too (the glide at the evaporator and condenser).
