@@ -10,6 +10,8 @@
 
 #include "param_names.h"
 
+#include "mixture_of.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -26,15 +28,6 @@
 
 namespace kestrin {
 namespace {
-
-MixtureModel Model(const std::vector<const char*>& components) {
-  QStringList names;
-  for (const char* name : components) names << QString::fromLatin1(name);
-  QString error;
-  std::optional<MixtureModel> model = MixtureModel::Of(names, &error);
-  if (!model) throw std::runtime_error(error.toStdString());
-  return *model;
-}
 
 const ReferenceFluid& Fluid(const char* name) {
   const ReferenceFluid* fluid = ReferenceFluid::Find(QString::fromLatin1(name));
@@ -66,8 +59,8 @@ class PureLimit : public testing::TestWithParam<const char*> {};
 
 TEST_P(PureLimit, ReproducesThePureEquation) {
   const ReferenceFluid& fluid = Fluid(GetParam());
-  const MixtureModel alone = Model({GetParam()});
-  const MixtureModel withR32 = Model({GetParam(), std::string(GetParam()) == "R32" ? "R125" : "R32"});
+  const MixtureModel alone = MixtureOf({GetParam()});
+  const MixtureModel withR32 = MixtureOf({GetParam(), std::string(GetParam()) == "R32" ? "R125" : "R32"});
   const double molarMass = fluid.MolarMass();
   for (double t : {240.0, 300.0}) {
     const SaturatedStates s = *fluid.Saturation(t);
@@ -105,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(Components, PureLimit, testing::Values("R32", "R125", "
 // The derivatives by automatic differentiation against central differences
 // of the plain function, in a five-component liquid and vapour.
 TEST(MixtureModel, AutomaticDerivativesMatchDifferences) {
-  const MixtureModel model = Model(kR448A.components);
+  const MixtureModel model = MixtureOf(kR448A.components);
   const Amounts x = model.MoleFractions(kR448A.massFractions);
   const double t = 280;
   for (double density : {300.0, 11000.0}) {
@@ -143,7 +136,7 @@ class AgainstPseudoPure : public testing::TestWithParam<Blend> {};
 
 TEST_P(AgainstPseudoPure, BubbleAndDewPressuresAgree) {
   const Blend& blend = GetParam();
-  const MixtureModel model = Model(blend.components);
+  const MixtureModel model = MixtureOf(blend.components);
   const ReferenceFluid& pseudoPure = Fluid(blend.name);
   const Amounts x = model.MoleFractions(blend.massFractions);
   for (double celsius = -40; celsius <= 60; celsius += 5) {
@@ -172,7 +165,7 @@ class Glide : public testing::TestWithParam<GlideRow> {};
 
 TEST_P(Glide, AtZeroCelsiusIsTheBlendsOwn) {
   const GlideRow& row = GetParam();
-  const MixtureModel model = Model(row.blend.components);
+  const MixtureModel model = MixtureOf(row.blend.components);
   const Amounts x = model.MoleFractions(row.blend.massFractions);
   const std::optional<MixtureSaturation> dew = SaturationAtTemperature(model, SaturationPoint::Dew, 273.15, x);
   ASSERT_TRUE(dew.has_value());
@@ -196,7 +189,7 @@ class EqualFugacities : public testing::TestWithParam<Blend> {};
 
 TEST_P(EqualFugacities, HoldAtBubbleAndDewPoints) {
   const Blend& blend = GetParam();
-  const MixtureModel model = Model(blend.components);
+  const MixtureModel model = MixtureOf(blend.components);
   const Amounts z = model.MoleFractions(blend.massFractions);
   for (double t : {243.15, 283.15, 323.15}) {
     for (SaturationPoint point : {SaturationPoint::Bubble, SaturationPoint::Dew}) {
@@ -218,9 +211,9 @@ INSTANTIATE_TEST_SUITE_P(Blends, EqualFugacities, testing::Values(kR454B, kR448A
 // A point depends on its inputs alone: the same point asked again after
 // others, at other temperatures, pressures and blends, has the same bits.
 TEST(MixtureEquilibrium, SameInputsGiveTheSameBits) {
-  const MixtureModel model = Model(kR448A.components);
+  const MixtureModel model = MixtureOf(kR448A.components);
   const Amounts x = model.MoleFractions(kR448A.massFractions);
-  const MixtureModel other = Model(kR454B.components);
+  const MixtureModel other = MixtureOf(kR454B.components);
   const Amounts y = other.MoleFractions(kR454B.massFractions);
   const auto first = SaturationAtTemperature(model, SaturationPoint::Dew, 268.15, x);
   const auto firstAtPressure = SaturationAtPressure(model, SaturationPoint::Bubble, 1.5e6, x);
@@ -244,7 +237,7 @@ TEST(MixtureEquilibrium, SameInputsGiveTheSameBits) {
 // Raoult's law leads to, at a given temperature and at a given pressure;
 // from a start with no point nearby, or no valid start, it finds none.
 TEST(MixtureEquilibrium, StartFromANeighbourFindsTheSamePoint) {
-  const MixtureModel model = Model(kR448A.components);
+  const MixtureModel model = MixtureOf(kR448A.components);
   const Amounts x = model.MoleFractions(kR448A.massFractions);
   for (SaturationPoint point : {SaturationPoint::Bubble, SaturationPoint::Dew}) {
     const auto neighbour = SaturationAtTemperature(model, point, 290, x);
@@ -271,7 +264,7 @@ TEST(MixtureEquilibrium, StartFromANeighbourFindsTheSamePoint) {
 // Where there is no two-phase point, or no valid input, the answer is none:
 // never a number that is not a solution.
 TEST(MixtureEquilibrium, RefusesWhatHasNoSolution) {
-  const MixtureModel model = Model(kR454B.components);
+  const MixtureModel model = MixtureOf(kR454B.components);
   const Amounts x = model.MoleFractions(kR454B.massFractions);
   const double nan = std::numeric_limits<double>::quiet_NaN();
   for (SaturationPoint point : {SaturationPoint::Bubble, SaturationPoint::Dew}) {

@@ -10,6 +10,8 @@
 
 #include "param_names.h"
 
+#include "mixture_of.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,15 +22,6 @@
 
 namespace kestrin {
 namespace {
-
-MixtureModel Model(const std::vector<const char*>& components) {
-  QStringList names;
-  for (const char* name : components) names << QString::fromLatin1(name);
-  QString error;
-  std::optional<MixtureModel> model = MixtureModel::Of(names, &error);
-  if (!model) throw std::runtime_error(error.toStdString());
-  return *model;
-}
 
 // alpha_r at the paper's check state: 40 % of the first component (mole),
 // T and rho rounded from tau = delta = 0.8 of the mixture's reducing point.
@@ -49,11 +42,11 @@ class PairCheckValue : public testing::TestWithParam<CheckValueRow> {};
 
 TEST_P(PairCheckValue, MatchesThePairsPaper) {
   const CheckValueRow& row = GetParam();
-  const MixtureModel model = Model({row.first, row.second});
+  const MixtureModel model = MixtureOf({row.first, row.second});
   const double alpha = model.ResidualHelmholtz(row.temperatureK, row.molarDensity, {0.4, 0.6});
   EXPECT_NEAR(alpha / row.alphaR - 1, 0, row.tolerance) << row.source << ": " << alpha;
   // The pair's parameters are the same whichever component is named first.
-  const MixtureModel swapped = Model({row.second, row.first});
+  const MixtureModel swapped = MixtureOf({row.second, row.first});
   EXPECT_NEAR(swapped.ResidualHelmholtz(row.temperatureK, row.molarDensity, {0.6, 0.4}) / alpha - 1, 0, 1e-14);
 }
 
@@ -101,7 +94,7 @@ class BlendSaturationTable : public testing::TestWithParam<PublishedTable> {};
 
 TEST_P(BlendSaturationTable, AgreesWithTheTable) {
   const PublishedTable& table = GetParam();
-  const MixtureModel model = Model(table.components);
+  const MixtureModel model = MixtureOf(table.components);
   const Amounts x = model.MoleFractions(table.massFractions);
   double largest = 0;
   for (const TableRow& row : table.rows) {
@@ -194,7 +187,7 @@ class DewLine : public testing::TestWithParam<ClapeyronRow> {};
 
 TEST_P(DewLine, SlopeFollowsTheGeneralizedClapeyronEquation) {
   const ClapeyronRow& row = GetParam();
-  const MixtureModel model = Model(row.components);
+  const MixtureModel model = MixtureOf(row.components);
   const Amounts z = model.MoleFractions(row.massFractions);
   for (double t : {233.15, 273.15, 313.15}) {
     const std::optional<MixtureSaturation> dew = SaturationAtTemperature(model, SaturationPoint::Dew, t, z);
