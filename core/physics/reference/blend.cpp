@@ -33,7 +33,10 @@ std::optional<Blend> Blend::Of(const QStringList& components, const Amounts& mas
     return std::nullopt;
   }
   Blend blend(std::move(*model), x);
-  const std::optional<MixtureSaturation> reference = blend.Point(Question::BubbleAtT, kReferenceTemperatureK);
+  // Solved from its own start, so that a blend traces its phase envelope
+  // only once it is used, not whenever the program's fluids are loaded.
+  const std::optional<MixtureSaturation> reference =
+      SaturationAtTemperature(blend.model_, SaturationPoint::Bubble, kReferenceTemperatureK, x);
   if (!reference) {
     *error = QStringLiteral("no bubble point at the reference temperature");
     return std::nullopt;
