@@ -29,7 +29,8 @@ class BlendFluid final : public ReferenceFluid {
  public:
   // The blend of the recipe, valid where every component's equation is (each
   // found by `component`); none, with the reason in `error`, when the model
-  // cannot be made or the blend has no two-phase region.
+  // cannot be made, a component is not found or the reference state cannot
+  // be solved.
   static std::unique_ptr<BlendFluid> Of(const BlendRecipe& recipe,
                                         const std::function<const ReferenceFluid*(const QString&)>& component,
                                         QString* error);
@@ -43,6 +44,8 @@ class BlendFluid final : public ReferenceFluid {
   double CriticalTemperatureK() const override;
   double CriticalDensity() const override;
   double CriticalPressurePa() const override;
+  // A blend has no triple point of its own: its lowest temperature stands
+  // for it.
   double TripleTemperatureK() const override { return minimumTemperatureK_; }
   double MinimumTemperatureK() const override { return minimumTemperatureK_; }
   double MaximumTemperatureK() const override { return maximumTemperatureK_; }
